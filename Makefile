@@ -1,0 +1,32 @@
+# Two commands for a newcomer: `make run` and `make test`. Everything else is optional.
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+# CI treats warnings as errors.
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DLUMO_WERROR=ON
+endif
+
+.PHONY: all setup configure build run test clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

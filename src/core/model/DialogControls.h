@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+// The edit fields of the main dialog, by their control identifiers.
+enum class Field { Document = 1001, Thumbnail = 1002, Description = 1003, Count = 1008 };
+
+// The controls the dialog's logic writes to and reads from. The window implements it with
+// widgets; tests record every call.
+class IDialogControls {
+public:
+    virtual ~IDialogControls() = default;
+
+    virtual void setFieldText(Field field, const std::string& text) = 0;
+
+    // Entry list box (1004).
+    virtual void clearList() = 0;
+    virtual void appendListItem(const std::string& text) = 0;
+    // Makes item index the single selection; -1 leaves nothing selected.
+    virtual void selectListItem(int index) = 0;
+    // The highlighted item, -1 when none.
+    virtual int selectedListItem() const = 0;
+    // Whether the mouse cursor lies in item index's rectangle, edges included.
+    virtual bool cursorInListItem(int index) const = 0;
+};
+
+} // namespace lumo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "build/Progress.h"
+#include "model/DialogControls.h"
+#include "model/ExhibitionEntry.h"
+#include "platform/FolderChooser.h"
+#include "platform/MessageBox.h"
+
+#include <string>
+#include <vector>
+
+namespace lumo {
+
+// The main dialog's state and command handlers, free of any toolkit. A front-end owns one,
+// hands it its controls, message box and folder chooser, and calls a handler per event.
+class MainDialogModel {
+public:
+    MainDialogModel(IDialogControls& controls, IMessageBox& messages, IFolderChooser& chooser);
+
+    // Dialog initialisation: nothing selected, no arrow key seen, the chooser starts at
+    // the curator's home folder.
+    void Initialise();
+
+    // List operations behind the buttons and the list box.
+    void AddCurrentEntry();
+    void DeleteSelectedEntry();
+    void MoveSelectedEntryUp();
+    void MoveSelectedEntryDown();
+    void LoadSelectedEntry();
+    void RefreshEntryList(int index);
+    void ClearCurrentEntry();
+    void ShowCurrentEntry();
+
+    // Files dropped on the dialog, in drop order.
+    void HandleDroppedFiles(const std::vector<std::string>& paths);
+    // A dropped exhibition.tsd: false when the curator declined to reload.
+    bool ReloadExhibition(const std::string& path);
+
+    // The "tsd 作成" command.
+    void BuildExhibition();
+
+    // The key filter saw an arrow key.
+    void SetArrowKeyPressed() { arrowKeyPressed_ = true; }
+
+    // Reports staging progress to the front-end (for a progress display).
+    void SetStagingObserver(StagingObserver observer) { stagingObserver_ = std::move(observer); }
+
+    const EntryList& entries() const { return entries_; }
+    EntryList& entries() { return entries_; }
+    const ExhibitionEntry& currentEntry() const { return current_; }
+    ExhibitionEntry& currentEntry() { return current_; }
+    int selectedIndex() const { return selectedIndex_; }
+    bool arrowKeyPressed() const { return arrowKeyPressed_; }
+    const std::string& browseStartPath() const { return browseStartPath_; }
+    const std::vector<std::string>& topGroupNames() const { return topGroupNames_; }
+
+private:
+    void RefillList();
+    void ShowCount();
+    void LoadEntry(int index);
+
+    IDialogControls& controls_;
+    IMessageBox& messages_;
+    IFolderChooser& chooser_;
+    StagingObserver stagingObserver_;
+
+    bool arrowKeyPressed_ = false;
+    ExhibitionEntry current_;
+    EntryList entries_;
+    std::vector<std::string> topGroupNames_;
+    int selectedIndex_ = -1;
+    std::string browseStartPath_;
+};
+
+} // namespace lumo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace lumo {
+
+// Called now and then during a copy with the bytes of this file copied so far.
+using CopyProgress = std::function<void(std::uint64_t bytesCopied)>;
+
+// Copies a regular file's content to target, replacing a file there. Never reads the
+// whole file into memory: a reflink where the file system offers one, else
+// copy_file_range, else a buffered loop. False when the source cannot be read or the
+// target cannot be written.
+bool CopyFileReplacing(const std::string& source, const std::string& target,
+                       const CopyProgress& progress = {});
+
+} // namespace lumo

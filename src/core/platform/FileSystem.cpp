@@ -1,0 +1,174 @@
+#include "platform/FileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#ifndef LUMO_DATA_RELATIVE_DIR
+#define LUMO_DATA_RELATIVE_DIR "../share/lumo"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace lumo {
+
+namespace {
+
+fs::path ToPath(const std::string& path) { return fs::path(path); }
+
+std::string ErrnoText(int error) { return std::strerror(error); }
+
+} // namespace
+
+bool PathExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::exists(fs::symlink_status(ToPath(path), ec));
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(ToPath(path), ec);
+}
+
+bool IsRegularFile(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(ToPath(path), ec);
+}
+
+bool CreateFolder(const std::string& path) {
+    return !path.empty() && ::mkdir(path.c_str(), 0777) == 0;
+}
+
+bool CreateFolderWithParents(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(ToPath(path), ec);
+    return IsFolder(path);
+}
+
+std::vector<std::string> FolderEntryNames(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        names.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return ".";
+    }
+    return exe.parent_path().string();
+}
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return home;
+    }
+    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+        return pw->pw_dir;
+    }
+    return "/";
+}
+
+std::string ResourceFolder() {
+    const std::string exeFolder = ExecutableFolder();
+    if (IsRegularFile(exeFolder + "/up.jpg")) {
+        return exeFolder;
+    }
+    std::error_code ec;
+    const fs::path installed =
+        fs::weakly_canonical(fs::path(exeFolder) / LUMO_DATA_RELATIVE_DIR, ec);
+    if (!ec && IsRegularFile((installed / "up.jpg").string())) {
+        return installed.string();
+    }
+    return exeFolder;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(ToPath(path), std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
+                           std::string& reason) {
+    const fs::path target = ToPath(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        reason = ErrnoText(errno);
+        return false;
+    }
+
+    // mkstemp creates the file 0600; give it the mode an ordinary new file would get,
+    // or keep the mode of the file it replaces.
+    struct stat existing {};
+    mode_t mode = 0;
+    if (::stat(path.c_str(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+
+    auto fail = [&](int error) {
+        reason = ErrnoText(error);
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return false;
+    };
+
+    if (::fchmod(fd, mode) != 0) {
+        return fail(errno);
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) {
+        return fail(errno);
+    }
+    if (::close(fd) != 0) {
+        reason = ErrnoText(errno);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        reason = ErrnoText(errno);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace lumo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lumo {
+
+// True when a file or a folder exists at the path.
+bool PathExists(const std::string& path);
+
+// True when the path names an existing folder ("." and ".." of a listing included).
+bool IsFolder(const std::string& path);
+
+// True when the path names an existing regular file (links followed).
+bool IsRegularFile(const std::string& path);
+
+// Creates exactly one folder; fails when it already exists (as anything) or its parent
+// is missing.
+bool CreateFolder(const std::string& path);
+
+// Creates a folder and every missing parent; true when the folder exists afterwards.
+bool CreateFolderWithParents(const std::string& path);
+
+// The names of everything directly in a folder, "." and ".." included, in the order the
+// system delivers them; empty when the folder cannot be read.
+std::vector<std::string> FolderEntryNames(const std::string& folder);
+
+// The folder that holds the running executable, without a trailing separator.
+std::string ExecutableFolder();
+
+// The curator's home folder (where the folder chooser starts).
+std::string HomeFolder();
+
+// Where up.jpg and down.jpg are taken from: the executable's folder when they lie
+// there, else the installed data folder (share/lumo beside the executable's prefix);
+// the executable's folder when neither has them.
+std::string ResourceFolder();
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces the file at path with bytes without ever leaving a partial file there: the
+// bytes go to a temporary file in the same folder, which is flushed, closed and renamed
+// over the target. On failure the earlier file stays untouched, the temporary file is
+// removed and reason tells why.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
+                           std::string& reason);
+
+} // namespace lumo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace lumo {
+
+// Test double: keeps every call in order and answers questions from a queue
+// (Yes once the queue is empty).
+class RecordingMessageBox final : public IMessageBox {
+public:
+    enum class Kind { Show, Error, Ask };
+    struct Call {
+        Kind kind;
+        std::string text;
+        bool operator==(const Call&) const = default;
+    };
+
+    void show(const std::string& text) override { calls.push_back({Kind::Show, text}); }
+    void showError(const std::string& text) override { calls.push_back({Kind::Error, text}); }
+    bool ask(const std::string& text) override {
+        calls.push_back({Kind::Ask, text});
+        if (answers.empty()) {
+            return true;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const Call& call : calls) {
+            result.push_back(call.text);
+        }
+        return result;
+    }
+
+    std::vector<Call> calls;
+    std::deque<bool> answers;
+};
+
+} // namespace lumo

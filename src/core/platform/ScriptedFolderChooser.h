@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/FolderChooser.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace lumo {
+
+// Answers with prepared folders in order, then cancels. Serves the command-line tool
+// (one folder given on the command line) and tests, which also read the start paths.
+class ScriptedFolderChooser final : public IFolderChooser {
+public:
+    ScriptedFolderChooser() = default;
+    explicit ScriptedFolderChooser(std::deque<std::string> answers)
+        : answers(std::move(answers)) {}
+
+    std::string chooseFolder(const std::string& startPath) override {
+        startPaths.push_back(startPath);
+        if (answers.empty()) {
+            return {};
+        }
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::string> answers;
+    std::vector<std::string> startPaths;
+};
+
+} // namespace lumo
