@@ -30,3 +30,10 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Benchmarks: a Release build with the bench/ programs, each run once.
+.PHONY: bench
+bench: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_BENCH=ON $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$(basename $$b)"; $$b --benchmark_format=console || exit 1; done
