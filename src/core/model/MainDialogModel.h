@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/BuildCommand.h"
 #include "build/Progress.h"
 #include "model/DialogControls.h"
 #include "model/ExhibitionEntry.h"
@@ -36,8 +37,9 @@ public:
     // A dropped exhibition.tsd: false when the curator declined to reload.
     bool ReloadExhibition(const std::string& path);
 
-    // The "tsd 作成" command.
-    void BuildExhibition();
+    // The "tsd 作成" command. The outcome serves callers that need more than what the
+    // curator was told (the command-line tool's exit code).
+    BuildOutcome BuildExhibition();
 
     // The key filter saw an arrow key.
     void SetArrowKeyPressed() { arrowKeyPressed_ = true; }

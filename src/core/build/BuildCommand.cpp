@@ -1,0 +1,62 @@
+#include "build/BuildCommand.h"
+
+#include "build/DocumentFile.h"
+#include "build/ExhibitionText.h"
+#include "build/Staging.h"
+#include "platform/PathParts.h"
+#include "source/DataCollector.h"
+
+namespace lumo {
+
+namespace {
+
+const char* const kNoEntries = "エラー　tsdファイルが一つも登録されていません";
+const char* const kTooManyEntries =
+    "エラー　登録されているtsdファイルが99個を超えています。\n登録数は99個以下にしてください";
+const char* const kWritten = "展示用tsdファイルを作成しました";
+const char* const kNotWritten = "エラー　exhibition.tsd を作成できませんでした";
+const char* const kDocumentName = "exhibition.tsd";
+
+} // namespace
+
+BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
+                             std::vector<std::string>& topGroupNames,
+                             const BuildServices& services) {
+    if (entries.empty()) {
+        services.messages.show(kNoEntries);
+        return BuildOutcome::NoEntries;
+    }
+    if (entries.size() > kMaxEntries) {
+        services.messages.show(kTooManyEntries);
+        return BuildOutcome::TooManyEntries;
+    }
+
+    std::string folder = services.chooser.chooseFolder(browseStartPath);
+    if (folder.empty()) {
+        return BuildOutcome::Cancelled;
+    }
+    if (folder.back() != kNativeSeparator) {
+        folder += kNativeSeparator;
+    }
+    const std::string documentPath = folder + kDocumentName;
+
+    for (ExhibitionEntry& entry : entries) {
+        entry.dataPaths = CollectDataPaths(entry.documentPath);
+    }
+
+    EntryList staged;
+    StageEntries(entries, folder, staged, services.messages, services.observer);
+
+    const std::string text = AssembleExhibitionText(staged, topGroupNames);
+
+    std::string reason;
+    if (!WriteExhibitionDocument(documentPath, text, reason)) {
+        services.messages.showError(std::string(kNotWritten) + "\n" + documentPath + "\n" +
+                                    reason);
+        return BuildOutcome::NotWritten;
+    }
+    services.messages.show(kWritten);
+    return BuildOutcome::Written;
+}
+
+} // namespace lumo

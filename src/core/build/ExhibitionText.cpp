@@ -1,0 +1,56 @@
+#include "build/ExhibitionText.h"
+
+#include "build/DocumentLayout.h"
+#include "build/ImageRecords.h"
+#include "source/DrawGroupRewriter.h"
+
+namespace lumo {
+
+namespace {
+
+const char* const kHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                            "<TessraFile version=\"1.35\">\n"
+                            "\n"
+                            "<body>\n"
+                            "<firstSetting spaceNum=\"2\" firstEvent=\"first\" />\n"
+                            "\n";
+const char* const kFooter = "\n"
+                            "</body>\n"
+                            "</TessraFile>\n";
+
+} // namespace
+
+std::string AssembleExhibitionText(const EntryList& staged,
+                                   std::vector<std::string>& topGroupNames) {
+    const std::size_t n = staged.size();
+    std::string text = kHeader;
+
+    topGroupNames.clear();
+    for (std::size_t i = 0; i < n; ++i) {
+        AppendEntryFragments(text, staged[i], static_cast<int>(i), topGroupNames);
+        text += '\n';
+    }
+
+    text += '\n';
+    for (std::size_t i = 0; i < n; ++i) {
+        AppendThumbnailRecord(text, staged[i], static_cast<int>(i));
+    }
+    text += '\n';
+    for (std::size_t i = 0; i < n; ++i) {
+        AppendDescriptionRecord(text, staged[i], static_cast<int>(i));
+    }
+
+    text += '\n';
+    AppendNavigation(text, n, topGroupNames);
+    text += '\n';
+    AppendGotoEvents(text, n, topGroupNames);
+    text += '\n';
+    AppendMenuPages(text, n);
+    text += '\n';
+    AppendDescriptionGroups(text, n);
+
+    text += kFooter;
+    return text;
+}
+
+} // namespace lumo
