@@ -24,9 +24,13 @@ namespace lumo {
 
 namespace {
 
-fs::path ToPath(const std::string& path) { return fs::path(path); }
+fs::path ToPath(const std::string& path) {
+    return fs::path(path);
+}
 
-std::string ErrnoText(int error) { return std::strerror(error); }
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
@@ -110,8 +114,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return !in.bad();
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
-                           std::string& reason) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
     const fs::path target = ToPath(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

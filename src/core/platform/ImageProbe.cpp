@@ -2,6 +2,8 @@
 
 namespace lumo {
 
-bool ProbeImageSize(const std::string&, int&, int&) { return false; }
+bool ProbeImageSize(const std::string&, int&, int&) {
+    return false;
+}
 
 } // namespace lumo
