@@ -117,7 +117,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
     const fs::path target = ToPath(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tempName = target.filename().string();
+    tempName.insert(0, 1, '.');
+    tempName += ".XXXXXX";
+    std::string temp = (folder / tempName).string();
 
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
