@@ -71,6 +71,10 @@ TEST(ImageProbe, OwnFiles) {
         {"rotated.JPEG", [](const std::string& p) { test::WriteJpeg(p, 40, 20, 6); }, true, 40, 20},
         {"cut-ihdr.png", cut(png, 20), false, kUntouched, kUntouched},
         {"cut-before-scan.jpg", cut(jpeg, 100), false, kUntouched, kUntouched},
+        // libjpeg pads a cut file with an end marker; cut inside the scan header, that
+        // padding would otherwise be taken for the header's last bytes.
+        {"cut-in-scan-header.jpg", cut(jpeg, test::ReadFile(jpeg).find("\xFF\xDA") + 8), false,
+         kUntouched, kUntouched},
         {"cut-info.bmp",
          [](const std::string& p) { WriteFile(p, BmpHeader(40, 5, 5).substr(0, 30)); }, false,
          kUntouched, kUntouched},
