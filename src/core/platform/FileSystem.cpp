@@ -24,9 +24,13 @@ namespace lumo {
 
 namespace {
 
-fs::path ToPath(const std::string& path) { return fs::path(path); }
+fs::path ToPath(const std::string& path) {
+    return fs::path(path);
+}
 
-std::string ErrnoText(int error) { return std::strerror(error); }
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
@@ -66,6 +70,18 @@ std::vector<std::string> FolderEntryNames(const std::string& folder) {
     }
     ::closedir(dir);
     return names;
+}
+
+std::string CurrentFolder() {
+    std::error_code ec;
+    const fs::path current = fs::current_path(ec);
+    return ec ? std::string(".") : current.string();
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(ToPath(path), ec);
+    return ec ? path : absolute.string();
 }
 
 std::string ExecutableFolder() {
@@ -110,8 +126,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return !in.bad();
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
-                           std::string& reason) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
     const fs::path target = ToPath(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
