@@ -123,6 +123,7 @@ bool CopyContent(int in, int out, std::uint64_t size, const CopyProgress& progre
     if (size > 0 && CloneWhole(in, out, size, progress) == Outcome::Done) {
         return true;
     }
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
     std::uint64_t copied = 0;
     switch (CopyRanges(in, out, copied, progress)) {
     case Outcome::Done:
