@@ -153,7 +153,7 @@ bool CopyFileReplacing(const std::string& source, const std::string& target,
     // name, which must survive. A symbolic link at the target is refused rather than
     // followed, so the copy never writes outside the target's folder.
     FileDescriptor out(
-        ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, from.st_mode & 07777));
+        ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, from.st_mode & 0777));
     struct stat to {};
     if (!out.valid() || ::fstat(out.get(), &to) != 0 || !S_ISREG(to.st_mode) ||
         (to.st_dev == from.st_dev && to.st_ino == from.st_ino)) {
