@@ -17,18 +17,23 @@ constexpr int kElements = 100;
 constexpr std::size_t kTargetBytes = 20u << 20;
 
 // Each data element sits before its draw group; half of the bulk is drawing units inside
-// the groups, half key frames between them, all in UTF-8 with CR LF line ends.
-std::string WriteDocument(const lumo::test::TempDir& dir) {
-    const std::string path = dir / "large.tsd";
+// the groups, half key frames between them, with CR LF line ends; in UTF-8 or in CP932.
+std::string WriteDocument(const lumo::test::TempDir& dir, bool utf8) {
+    const std::string path = dir / (utf8 ? "large-utf8.tsd" : "large-cp932.tsd");
+    const std::string caption =
+        utf8 ? "サーフェイスレンダリング"
+             : "\x83\x54\x81\x5b\x83\x74\x83\x46\x83\x43\x83\x58\x83\x8c\x83\x93\x83\x5f"
+               "\x83\x8a\x83\x93\x83\x4f";
     std::ofstream out(path, std::ios::binary);
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TessraFile version=\"2\">\r\n";
+    out << "<?xml version=\"1.0\" encoding=\"" << (utf8 ? "UTF-8" : "Shift_JIS")
+        << "\"?>\r\n<TessraFile version=\"2\">\r\n";
     const std::size_t perElement = kTargetBytes / kElements / 2;
     std::size_t written = 0;
     for (int i = 0; i < kElements; ++i) {
         const std::string n = std::to_string(i);
         out << "  <data name=\"mol" << n << "\" ><file path=\"mol" << n << ".pdb\" /></data>\r\n";
-        out << "  <drawGroup name=\"" << (i == 0 ? "Sur_" : "G") << n
-            << "\" caption=\"サーフェイスレンダリング\" friendGroup=\"G" << (i + 1) << "\" >\r\n";
+        out << "  <drawGroup name=\"" << (i == 0 ? "Sur_" : "G") << n << "\" caption=\"" << caption
+            << "\" friendGroup=\"G" << (i + 1) << "\" >\r\n";
         for (std::size_t bytes = 0; bytes < perElement; ++written) {
             const std::string line = "    <drawUnit coordinate_data=\"mol" + n +
                                      "\" index_data=\"idx" + std::to_string(written) +
@@ -48,14 +53,16 @@ std::string WriteDocument(const lumo::test::TempDir& dir) {
     return path;
 }
 
-const std::string& Document() {
+// The benchmark's argument chooses the encoding: 1 for UTF-8, 0 for CP932.
+const std::string& Document(const benchmark::State& state) {
     static const lumo::test::TempDir dir;
-    static const std::string path = WriteDocument(dir);
-    return path;
+    static const std::string utf8 = WriteDocument(dir, true);
+    static const std::string legacy = WriteDocument(dir, false);
+    return state.range(0) == 1 ? utf8 : legacy;
 }
 
 void CollectAndRewrite(benchmark::State& state) {
-    const std::string& document = Document();
+    const std::string& document = Document(state);
     for (auto _ : state) {
         const std::vector<std::string> paths = lumo::CollectDataPaths(document);
         std::string text;
@@ -70,14 +77,14 @@ void CollectAndRewrite(benchmark::State& state) {
 }
 
 void Collect(benchmark::State& state) {
-    const std::string& document = Document();
+    const std::string& document = Document(state);
     for (auto _ : state) {
         benchmark::DoNotOptimize(lumo::CollectDataPaths(document));
     }
 }
 
 void Rewrite(benchmark::State& state) {
-    const std::string& document = Document();
+    const std::string& document = Document(state);
     for (auto _ : state) {
         std::string text;
         std::vector<std::string> topGroups;
@@ -88,6 +95,6 @@ void Rewrite(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(CollectAndRewrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(Collect)->Unit(benchmark::kMillisecond);
-BENCHMARK(Rewrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(CollectAndRewrite)->ArgName("utf8")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(Collect)->ArgName("utf8")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(Rewrite)->ArgName("utf8")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -140,52 +140,39 @@ std::string LegacyEncodingName() {
 std::string DecodeLegacy(std::string_view bytes) {
     IconvHandle converter(LegacyEncodingName());
 
+    // Converted through a small buffer, so the result is not sized for the worst case.
     std::string out;
-    out.resize(bytes.size() * 3 + 16);
+    out.reserve(bytes.size());
+    char chunk[1 << 16];
     // iconv's interface takes a non-const input pointer but never writes through it.
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
-    std::size_t used = 0;
-
-    auto ensureRoom = [&](std::size_t room) {
-        if (out.size() - used < room) {
-            out.resize(out.size() * 2 + room);
-        }
-    };
-
     while (true) {
-        ensureRoom(16);
-        char* outPtr = out.data() + used;
-        std::size_t outLeft = out.size() - used;
-        const std::size_t result = inLeft == 0
+        char* outPtr = chunk;
+        std::size_t outLeft = sizeof chunk;
+        const bool flushing = inLeft == 0;
+        const std::size_t result = flushing
                                        ? iconv(converter.get(), nullptr, nullptr, &outPtr, &outLeft)
                                        : iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft);
         const int error = errno;
-        used = out.size() - outLeft;
+        out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
         if (result != static_cast<std::size_t>(-1)) {
-            if (inLeft == 0) {
+            if (flushing) {
                 break;
             }
+        } else if (error == E2BIG) {
             continue;
-        }
-        if (error == E2BIG) {
-            out.resize(out.size() * 2);
-        } else if (error == EILSEQ || error == EINVAL) {
+        } else if (!flushing && (error == EILSEQ || error == EINVAL)) {
             // An invalid or truncated sequence: mark it and go on with the next byte.
-            ensureRoom(kReplacement.size());
-            out.replace(used, kReplacement.size(), kReplacement);
-            used += kReplacement.size();
+            out += kReplacement;
             ++in;
             --inLeft;
         } else {
-            // Any other failure cannot be resumed; the rest is lost visibly, not silently.
-            ensureRoom(kReplacement.size());
-            out.replace(used, kReplacement.size(), kReplacement);
-            used += kReplacement.size();
+            // A failure that cannot be resumed: the rest is marked lost, not dropped silently.
+            out += kReplacement;
             break;
         }
     }
-    out.resize(used);
     return out;
 }
 
