@@ -43,7 +43,7 @@ std::string WriteDocument(const lumo::test::TempDir& dir, bool utf8) {
         }
         out << "  </drawGroup>\r\n";
         for (std::size_t bytes = 0; bytes < perElement; ++written) {
-            const std::string line = "  <keyFrame time=\"" + std::to_string(written) +
+            const std::string line = std::string("  <keyFrame time=\"") + std::to_string(written) +
                                      "\" position=\"1.5 -2.25 3.125\" rotation=\"0 0 0 1\" />\r\n";
             out << line;
             bytes += line.size();

@@ -57,8 +57,8 @@ TEST(CollectDataPaths, TakesAtMostTheFirstHundredDistinctElements) {
     std::string body;
     Paths expected;
     for (int i = 0; i < 101; ++i) {
-        const std::string element = "<data name=\"d" + std::to_string(i) + "\" path=\"" +
-                                    std::to_string(i) +
+        const std::string element = std::string("<data name=\"d") + std::to_string(i) +
+                                    "\" path=\"" + std::to_string(i) +
                                     ".dat\" />"
                                     "</data>\r\n";
         body += element;

@@ -105,9 +105,10 @@ TEST(AppendEntryFragments, TakesAtMostTheFirstHundredDistinctGroups) {
     std::string body;
     std::string expected;
     for (int i = 0; i < 150; ++i) {
-        body += Group("g" + std::to_string(i % 120));
+        const std::string number = std::to_string(i % 120);
+        body += Group("g" + number);
         if (i < 100) {
-            expected += "<drawGroup name=\"09_g" + std::to_string(i) +
+            expected += "<drawGroup name=\"09_g" + number +
                         "\" ><childGroup name=\"ex09\" />\n</drawGroup>\n";
         }
     }

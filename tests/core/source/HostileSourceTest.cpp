@@ -58,11 +58,12 @@ TEST(HostileSource, AnyBytesGiveADeterministicBoundedResult) {
     };
     const std::vector<Case> cases = {
         {"random bytes", RandomBytes(1 << 20, 1)},
-        {"random bytes with markers",
-         Repeat("<data path=\"" + RandomBytes(40, 2) + "</data><drawGroup name=\"Sur\xFF>", 3000)},
+        {"random bytes with markers", Repeat(std::string("<data path=\"") + RandomBytes(40, 2) +
+                                                 "</data><drawGroup name=\"Sur\xFF>",
+                                             3000)},
         {"a 10 MB line", std::string(10 << 20, 'x') + "<data path=\"a\"></data>"},
-        {"start without end", "<data name=\"a\" path=\"b" + std::string(1 << 20, ' ')},
-        {"group without end", "<drawGroup name=\"g\" >" + std::string(1 << 16, '>')},
+        {"start without end", std::string("<data name=\"a\" path=\"b") + std::string(1 << 20, ' ')},
+        {"group without end", std::string("<drawGroup name=\"g\" >") + std::string(1 << 16, '>')},
         {"only start markers", Repeat("<data<drawGroup", 100000)},
         {"only end markers", Repeat("</data></drawGroup>", 100000)},
         {"copies that join into new ones", Repeat("<da<data x</data>ta x</data>", 20000)},
@@ -70,8 +71,8 @@ TEST(HostileSource, AnyBytesGiveADeterministicBoundedResult) {
          [] {
              std::string text;
              for (int i = 0; i < 20000; ++i) {
-                 text += "<data path=\"" + std::to_string(i) + "\"></data><drawGroup name=\"" +
-                         std::to_string(i) + "\"></drawGroup>";
+                 text += std::string("<data path=\"") + std::to_string(i) +
+                         "\"></data><drawGroup name=\"" + std::to_string(i) + "\"></drawGroup>";
              }
              return text;
          }()},

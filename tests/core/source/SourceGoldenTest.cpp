@@ -56,7 +56,7 @@ TEST(SourceGolden, DocumentsGiveTheExpectedPathsFragmentsAndTopGroup) {
             std::string text = "head\n";
             std::vector<std::string> topGroups{"earlier"};
             AppendEntryFragments(text, ExhibitionEntry{document, {}, {}, {}}, c.prefix, topGroups);
-            EXPECT_EQ(text, "head\n" + test::ReadFile(dir / "expected-fragments.txt"));
+            EXPECT_EQ(text, std::string("head\n") + test::ReadFile(dir / "expected-fragments.txt"));
             EXPECT_EQ(topGroups, (std::vector<std::string>{
                                      "earlier", test::ReadFile(dir / "expected-top-group.txt")}));
             ++checked;
