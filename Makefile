@@ -49,3 +49,14 @@ test-asan: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets built with clang in their own folder, each run FUZZ_SECONDS seconds.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz:
+	@scripts/setup.sh fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLUMO_BUILD_FUZZ=ON -DLUMO_BUILD_TESTS=OFF -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzz_SourceFuzzer fuzz_ImageFuzzer fuzz_ReloadFuzzer
+	@fuzz/run.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)

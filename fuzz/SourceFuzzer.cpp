@@ -1,0 +1,49 @@
+// Scene document bytes through reading, data collection and draw group rewriting. The
+// first input byte chooses whether the document is declared UTF-8 (so that both decoders
+// see every input); the rest is the document.
+#include "FuzzFiles.h"
+
+#include "source/DataCollector.h"
+#include "source/DrawGroupRewriter.h"
+#include "source/SourceElements.h"
+#include "source/SourceReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace lumo;
+    if (size == 0) {
+        return 0;
+    }
+    const std::string path = fuzz::Scratch() / "scene.tsd";
+    std::string document;
+    if ((data[0] & 1) != 0) {
+        document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    }
+    document += fuzz::Bytes(data + 1, size - 1);
+    test::WriteFile(path, document);
+
+    LineList lines;
+    ReadSourceLines(path, lines);
+    for (const std::string& line : lines) {
+        fuzz::Require(line.find('\n') == std::string::npos, "a line holds a line feed");
+    }
+
+    const std::vector<std::string> dataPaths = CollectDataPaths(path);
+    fuzz::Require(dataPaths.size() <= kMaxElementsPerKind, "more than 100 data paths");
+    for (const std::string& dataPath : dataPaths) {
+        fuzz::Require(dataPath.rfind(fuzz::Scratch().folder(), 0) == 0,
+                      "a data path outside the document's folder");
+    }
+
+    std::string first;
+    std::string second;
+    std::vector<std::string> topGroupNames;
+    const ExhibitionEntry entry{path, {}, {}, {}};
+    AppendEntryFragments(first, entry, 7, topGroupNames);
+    AppendEntryFragments(second, entry, 7, topGroupNames);
+    fuzz::Require(topGroupNames.size() == 2, "not one top group name per entry");
+    fuzz::Require(first == second && topGroupNames[0] == topGroupNames[1],
+                  "rewriting the same document twice differs");
+    fuzz::Require(topGroupNames[0].empty() || topGroupNames[0].rfind("07_", 0) == 0,
+                  "a top group name without the entry prefix");
+    return 0;
+}
