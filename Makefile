@@ -31,12 +31,14 @@ test: build
 clean:
 	rm -rf $(BUILD_DIR)
 
-# Benchmarks: a Release build with the bench/ programs, each run once.
+# Benchmarks: a Release build with the bench/ programs, each run once, summarised in one
+# table. The staging benchmark copies a generated workload of BENCH_WORKLOAD_MB megabytes.
+BENCH_WORKLOAD_MB ?= 256
 .PHONY: bench
 bench: setup
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_BENCH=ON $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
-	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$(basename $$b)"; $$b --benchmark_format=console || exit 1; done
+	@bench/run.sh $(BUILD_DIR) $(BENCH_WORKLOAD_MB)
 
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD_DIR ?= build-asan

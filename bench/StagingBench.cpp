@@ -2,6 +2,7 @@
 // same disk, alternating which goes first, and reports the time ratio.
 //   bench/make_workload.sh /var/tmp/lumo-workload
 //   LUMO_STAGING_WORKLOAD=/var/tmp/lumo-workload build/bin/bench_StagingBench
+//   make bench generates a workload, runs this with the other benchmarks and removes it.
 
 #include "build/Staging.h"
 #include "platform/RecordingMessageBox.h"
