@@ -1,0 +1,123 @@
+#include "model/MainDialogModel.h"
+#include "platform/PathParts.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScriptedFolderChooser.h"
+#include "support/FakeControls.h"
+#include "support/TempDir.h"
+#include "support/TestImages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace lumo {
+namespace {
+
+// Names a curator might give; none of them carries a scene document or image extension
+// where it should not, so every item is clean.
+const std::vector<std::string> kDocumentStems = {"scene", "分子モデル", "heart 2", "a.b", "Z"};
+const std::vector<std::string> kThumbnailNames = {"thumb.jpg", "サムネイル.JPG", "t.png",
+                                                  "wide image.jpeg"};
+const std::vector<std::string> kDescriptionNames = {"desc.png", "説明.png", "d.jpg", "tall.PNG"};
+const std::vector<std::string> kDataNames = {"mol.pdb", "coords.dat", "volume.raw", "idx"};
+
+template <typename T> const T& Pick(std::mt19937& random, const std::vector<T>& from) {
+    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+}
+
+void WriteImage(const std::string& path, int width, int height) {
+    if (LowerAscii(ExtensionOf(path)) == ".png") {
+        test::WritePng(path, width, height);
+    } else {
+        test::WriteJpeg(path, width, height);
+    }
+}
+
+// A scene document in its own folder with one or two data files and, now and then, a
+// data folder; a wide thumbnail and a tall description beside it.
+ExhibitionEntry MakeItem(std::mt19937& random, const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    const std::string document = (folder / (Pick(random, kDocumentStems) + ".tsd")).string();
+    const std::string thumbnail = (folder / Pick(random, kThumbnailNames)).string();
+    const std::string description = (folder / Pick(random, kDescriptionNames)).string();
+    WriteImage(thumbnail, 24 + static_cast<int>(random() % 8), 16);
+    WriteImage(description, 16, 24 + static_cast<int>(random() % 8));
+
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TessraFile>\r\n";
+    const std::string data = Pick(random, kDataNames);
+    test::WriteFile(folder / data, "data " + data);
+    text += "<data name=\"d\" ><file path=\"" + data + "\" /></data>\r\n";
+    if (random() % 3 == 0) {
+        test::WriteFile(folder / "slices/s1.raw", "slice");
+        text += "<data name=\"v\" path=\"slices\\\" ></data>\r\n";
+    }
+    text += "<drawGroup name=\"Sur_a\" friendGroup=\"d\" >\r\n<drawUnit coordinate_data=\"d\" "
+            "/>\r\n</drawGroup>\r\n</TessraFile>\r\n";
+    test::WriteFile(document, text);
+    return {document, thumbnail, description, {}};
+}
+
+struct Names {
+    std::string document, thumbnail, description;
+    bool operator==(const Names&) const = default;
+};
+
+std::vector<Names> NamesOf(const EntryList& entries) {
+    std::vector<Names> names;
+    for (const ExhibitionEntry& entry : entries) {
+        names.push_back({FileNamePart(entry.documentPath), FileNamePart(entry.thumbnailPath),
+                         FileNamePart(entry.descriptionPath)});
+    }
+    return names;
+}
+
+TEST(RoundTrip, ABuiltExhibitionReloadsTheSameItemsInOrder) {
+    // Item counts drawn from fixed seeds, plus both ends of the range.
+    std::vector<std::pair<unsigned, std::size_t>> runs = {{1, 1}, {2, 99}};
+    for (unsigned seed : {3u, 4u, 5u, 6u}) {
+        std::mt19937 random(seed);
+        runs.push_back({seed, std::uniform_int_distribution<std::size_t>(1, 99)(random)});
+    }
+    for (const auto& [seed, count] : runs) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", " + std::to_string(count) + " items");
+        std::mt19937 random(seed);
+        test::TempDir source;
+        test::TempDir target;
+
+        test::FakeControls controls;
+        RecordingMessageBox messages;
+        ScriptedFolderChooser chooser({target.path().string()});
+        MainDialogModel dialog(controls, messages, chooser);
+        dialog.Initialise();
+        for (std::size_t i = 0; i < count; ++i) {
+            const ExhibitionEntry item = MakeItem(random, source.path() / std::to_string(i));
+            dialog.HandleDroppedFiles(
+                {item.documentPath, item.thumbnailPath, item.descriptionPath});
+            dialog.AddCurrentEntry();
+        }
+        ASSERT_EQ(dialog.entries().size(), count) << ::testing::PrintToString(messages.texts());
+        ASSERT_EQ(dialog.BuildExhibition(), BuildOutcome::Written);
+        ASSERT_EQ(messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
+
+        test::FakeControls reloadControls;
+        RecordingMessageBox reloadMessages;
+        ScriptedFolderChooser reloadChooser;
+        MainDialogModel reloaded(reloadControls, reloadMessages, reloadChooser);
+        reloaded.Initialise();
+        reloaded.HandleDroppedFiles({target / "exhibition.tsd"});
+
+        ASSERT_EQ(NamesOf(reloaded.entries()), NamesOf(dialog.entries()));
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string folder = target.folder() + std::to_string(100 + i).substr(1) + "/";
+            EXPECT_EQ(FolderPart(reloaded.entries()[i].documentPath), folder);
+            EXPECT_EQ(FolderPart(reloaded.entries()[i].thumbnailPath), folder);
+            EXPECT_EQ(FolderPart(reloaded.entries()[i].descriptionPath), folder);
+        }
+    }
+}
+
+} // namespace
+} // namespace lumo
