@@ -119,14 +119,16 @@ std::string ResourceFolder() {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only regular files: a named pipe would block the open or the read, and a device
+    // such as /dev/zero never ends. Opened without blocking so that a pipe fails at once.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
     // Sized from the file's status and read in large blocks; a file that grows meanwhile
     // is read to its end all the same.
     struct stat status {};
-    bool ok = ::fstat(fd, &status) == 0 && !S_ISDIR(status.st_mode);
+    bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     std::size_t used = 0;
     if (ok) {
         bytes.resize(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 1);

@@ -42,7 +42,8 @@ std::string HomeFolder();
 // the executable's folder when neither has them.
 std::string ResourceFolder();
 
-// Reads a whole file; false when it cannot be opened or read.
+// Reads a whole regular file; false when it cannot be opened or read or is not a regular
+// file (a folder, a named pipe, a device).
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Replaces the file at path with bytes without ever leaving a partial file there: the
