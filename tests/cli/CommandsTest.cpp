@@ -123,12 +123,24 @@ TEST(CommandsTest, RebuildIntoAFolderHolding00ReportsStagingAndStillWrites) {
     EXPECT_TRUE(fs::is_regular_file(fs::path(show) / "exhibition.tsd"));
 }
 
+TEST(CommandsTest, AnOutputFolderThatCannotBeCreatedEndsTheBuild) {
+    TempDir temp;
+    test::WriteFile(temp / "taken", "a file, not a folder");
+    const Result result = RunTool(BuildArguments(temp / "taken/show"));
+    EXPECT_EQ(result.exitCode, kExitFailure);
+    EXPECT_NE(result.err.find("エラー　保存先フォルダを作成できませんでした"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.err.find(kWritten), std::string::npos);
+}
+
+// Given relative to the current folder, the paths come back absolute.
 TEST(CommandsTest, ListGivesBackEachBuiltItemInOrder) {
     TempDir temp;
     const std::string show = temp / "show";
-    ASSERT_EQ(RunTool(BuildArguments(show)).exitCode, kExitSuccess);
+    const std::string relative = fs::relative(show, fs::current_path()).string();
+    ASSERT_EQ(RunTool(BuildArguments(relative)).exitCode, kExitSuccess);
 
-    const Result listed = RunTool({"list", show + "/exhibition.tsd"});
+    const Result listed = RunTool({"list", relative + "/exhibition.tsd"});
 
     EXPECT_EQ(listed.exitCode, kExitSuccess) << listed.err;
     EXPECT_EQ(listed.out, ExpectedListing(show));
