@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ protected:
         test::WritePng(dir / "tall.png", 108, 192);
         test::WritePng(dir / "square.png", 80, 80);
         test::WriteFile(dir.path() / "broken.png", "not a picture");
+        std::filesystem::create_directories(dir.path() / "folder.tsd");
         model.Initialise();
     }
 
@@ -54,6 +56,7 @@ TEST_F(DropIntake, SortsEachFileIntoItsField) {
         {{"wide.jpg", "PHOTO.JPG"}, "", "PHOTO.JPG", ""},
         {{"scene.tsd", "other.tsd"}, "other.tsd", "", ""},
         {{"broken.png", "missing.png"}, "", "", ""},
+        {{"folder.tsd"}, "", "", ""},
     };
     for (const Case& c : cases) {
         model.currentEntry() = {};
