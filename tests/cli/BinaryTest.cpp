@@ -91,6 +91,7 @@ TEST(BinaryTest, BuildThenListRoundTrip) {
     ASSERT_EQ(built.exitCode, 0) << built.err;
     EXPECT_EQ(built.out, "");
     EXPECT_NE(built.err.find("展示用tsdファイルを作成しました"), std::string::npos);
+    EXPECT_EQ(built.err.find('\r'), std::string::npos) << "progress line off a terminal";
 
     const Outcome listed = RunExecutable({"list", show + "/exhibition.tsd"});
     EXPECT_EQ(listed.exitCode, 0) << listed.err;

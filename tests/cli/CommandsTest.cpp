@@ -69,6 +69,18 @@ TEST(CommandsTest, BuildsTheSampleExhibitionIntoANewFolder) {
     }
 }
 
+TEST(CommandsTest, ProgressLineRunsThroughStagingAndEndsBeforeTheMessage) {
+    TempDir temp;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = RunCli(BuildArguments(temp / "show"), Console{out, err, true});
+
+    EXPECT_EQ(exitCode, kExitSuccess) << err.str();
+    EXPECT_NE(err.str().find("\r\x1b[Kitem 1/3  "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("\r\x1b[Kitem 3/3  "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("\n" + kWritten + "\n"), std::string::npos) << err.str();
+}
+
 TEST(CommandsTest, RefusedInputBuildsNothing) {
     const test::SampleItem lighthouse = SampleItems()[0];
     const test::SampleItem comet = SampleItems()[2];
