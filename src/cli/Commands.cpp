@@ -6,12 +6,12 @@
 #include "cli/SilentControls.h"
 #include "model/DropIntake.h"
 #include "model/MainDialogModel.h"
-#include "platform/AbsolutePath.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 #include "platform/ScriptedFolderChooser.h"
 
+#include <filesystem>
 #include <ostream>
 
 #ifndef LUMO_VERSION
@@ -24,10 +24,16 @@ namespace {
 
 const char* const kExhibitionDocumentName = "exhibition.tsd";
 
+// A path from the command line made absolute, with "." and ".." resolved lexically so
+// that the paths the tool prints and stores read cleanly.
+std::string FullPath(const std::string& path) {
+    return std::filesystem::path(AbsolutePath(path)).lexically_normal().string();
+}
+
 // A built exhibition.tsd named on the command line, made absolute; empty (after telling
 // why) when there is no such file or it has another name, which would not reload.
 std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
-    const std::string absolute = AbsolutePath(path);
+    const std::string absolute = FullPath(path);
     if (FileNamePart(absolute) != kExhibitionDocumentName) {
         err << "lumo-cli: not a built exhibition (the file must be named exhibition.tsd): " << path
             << '\n';
@@ -45,7 +51,7 @@ std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
 bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& paths,
                std::ostream& err) {
     for (const std::string& file : files) {
-        const std::string absolute = AbsolutePath(file);
+        const std::string absolute = FullPath(file);
         if (FileNamePart(absolute) == kExhibitionDocumentName) {
             err << "lumo-cli: " << file << " is a built exhibition; start from it with --from\n";
             return false;
@@ -73,7 +79,7 @@ void SelectLastEntry(MainDialogModel& model, SilentControls& controls) {
 int RunBuild(const BuildRequest& request, const Console& console) {
     ProgressLine progress(console.err);
     CliMessageBox messages(console.err, progress);
-    OutputFolderChooser chooser(AbsolutePath(request.outputFolder), messages);
+    OutputFolderChooser chooser(FullPath(request.outputFolder), messages);
     SilentControls controls;
     MainDialogModel model(controls, messages, chooser);
     model.Initialise();
