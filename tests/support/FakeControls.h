@@ -13,10 +13,18 @@ public:
     void setFieldText(Field field, const std::string& text) override {
         calls.push_back("field " + std::to_string(static_cast<int>(field)) + "=" + text);
         switch (field) {
-        case Field::Document: document = text; break;
-        case Field::Thumbnail: thumbnail = text; break;
-        case Field::Description: description = text; break;
-        case Field::Count: count = text; break;
+        case Field::Document:
+            document = text;
+            break;
+        case Field::Thumbnail:
+            thumbnail = text;
+            break;
+        case Field::Description:
+            description = text;
+            break;
+        case Field::Count:
+            count = text;
+            break;
         }
     }
     void clearList() override {

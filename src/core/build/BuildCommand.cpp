@@ -51,8 +51,7 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
 
     std::string reason;
     if (!WriteExhibitionDocument(documentPath, text, reason)) {
-        services.messages.showError(std::string(kNotWritten) + "\n" + documentPath + "\n" +
-                                    reason);
+        services.messages.showError(std::string(kNotWritten) + "\n" + documentPath + "\n" + reason);
         return BuildOutcome::NotWritten;
     }
     services.messages.show(kWritten);

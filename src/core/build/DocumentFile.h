@@ -10,7 +10,6 @@ std::string EncodeDocument(const std::string& text);
 
 // Writes the encoded text to path in one go, replacing an earlier file only once the new
 // one is complete. On failure the earlier file is untouched and reason says why.
-bool WriteExhibitionDocument(const std::string& path, const std::string& text,
-                             std::string& reason);
+bool WriteExhibitionDocument(const std::string& path, const std::string& text, std::string& reason);
 
 } // namespace lumo

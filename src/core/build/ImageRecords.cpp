@@ -1,8 +1,44 @@
 #include "build/ImageRecords.h"
 
+#include "platform/ImageProbe.h"
+#include "platform/PathParts.h"
+
+#include <algorithm>
+#include <cstdio>
+
 namespace lumo {
 
-void AppendThumbnailRecord(std::string&, const ExhibitionEntry&, int) {}
-void AppendDescriptionRecord(std::string&, const ExhibitionEntry&, int) {}
+namespace {
+
+std::string TwoDigits(int number) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d", number);
+    return buffer;
+}
+
+// One line declaring an image of entry folder NN. An image without a readable size is
+// still declared, as 0 by 0, so that the groups referring to it keep a target.
+void AppendImageRecord(std::string& text, const std::string& namePrefix,
+                       const std::string& imagePath, int index) {
+    int width = 0;
+    int height = 0;
+    ProbeImageSize(imagePath, width, height);
+    std::string type = ExtensionOf(imagePath);
+    type.erase(std::remove(type.begin(), type.end(), '.'), type.end());
+    const std::string number = TwoDigits(index);
+    text += "<data name=\"" + namePrefix + number + "\" type=\"image\" format=\"RGB\" size=\"" +
+            std::to_string(width) + ", " + std::to_string(height) + "\" ><file type=\"" + type +
+            "\" path=\"" + number + "\\" + FileNamePart(imagePath) + "\" /></data>\n";
+}
+
+} // namespace
+
+void AppendThumbnailRecord(std::string& text, const ExhibitionEntry& item, int index) {
+    AppendImageRecord(text, "me", item.thumbnailPath, index);
+}
+
+void AppendDescriptionRecord(std::string& text, const ExhibitionEntry& item, int index) {
+    AppendImageRecord(text, "ex", item.descriptionPath, index);
+}
 
 } // namespace lumo

@@ -7,9 +7,11 @@ void StageEntries(const EntryList& entries, const std::string&, EntryList& stage
     staged = entries;
 }
 
-void CopyFolderFiles(const std::string&, const std::string&, IMessageBox&,
-                     const StagingObserver&) {}
+void CopyFolderFiles(const std::string&, const std::string&, IMessageBox&, const StagingObserver&) {
+}
 
-std::vector<std::string> ListFolder(const std::string&) { return {}; }
+std::vector<std::string> ListFolder(const std::string&) {
+    return {};
+}
 
 } // namespace lumo

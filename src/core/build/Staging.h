@@ -13,13 +13,12 @@ namespace lumo {
 // copies each entry's files into its folder and up.jpg and down.jpg beside them. Fills
 // staged with the entries whose paths point at the copies. The first failure is shown
 // through messages and ends staging; staged then keeps what was replaced so far.
-void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
-                  EntryList& staged, IMessageBox& messages,
-                  const StagingObserver& observer = {});
+void StageEntries(const EntryList& entries, const std::string& exhibitionFolder, EntryList& staged,
+                  IMessageBox& messages, const StagingObserver& observer = {});
 
 // Copies the files directly in source (not its sub-folders) into target.
-void CopyFolderFiles(const std::string& source, const std::string& target,
-                     IMessageBox& messages, const StagingObserver& observer = {});
+void CopyFolderFiles(const std::string& source, const std::string& target, IMessageBox& messages,
+                     const StagingObserver& observer = {});
 
 // Full paths of everything matching pattern (a folder part and a wildcard name in which
 // '*' stands for any run of characters), "." and ".." included, sorted by UTF-16 code

@@ -1,6 +1,7 @@
 #include "model/DropIntake.h"
 
 #include "model/MainDialogModel.h"
+#include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 
@@ -19,6 +20,9 @@ bool IsImageExtension(const std::string& lowerExtension) {
 
 void ClassifyDroppedFile(ExhibitionEntry& entry, const std::string& path,
                          const std::string& lowerExtension) {
+    if (IsFolder(path)) {
+        return;
+    }
     if (lowerExtension == ".tsd") {
         entry.documentPath = path;
         return;

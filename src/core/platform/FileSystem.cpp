@@ -24,9 +24,13 @@ namespace lumo {
 
 namespace {
 
-fs::path ToPath(const std::string& path) { return fs::path(path); }
+fs::path ToPath(const std::string& path) {
+    return fs::path(path);
+}
 
-std::string ErrnoText(int error) { return std::strerror(error); }
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
@@ -110,11 +114,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return !in.bad();
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
-                           std::string& reason) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
     const fs::path target = ToPath(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tempName = target.filename().string();
+    tempName.insert(0, 1, '.');
+    tempName += ".XXXXXX";
+    std::string temp = (folder / tempName).string();
 
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {

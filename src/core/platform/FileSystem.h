@@ -43,7 +43,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // bytes go to a temporary file in the same folder, which is flushed, closed and renamed
 // over the target. On failure the earlier file stays untouched, the temporary file is
 // removed and reason tells why.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
-                           std::string& reason);
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& reason);
 
 } // namespace lumo

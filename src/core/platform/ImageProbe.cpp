@@ -1,7 +1,87 @@
 #include "platform/ImageProbe.h"
 
+#include "platform/ImageHeaders.h"
+#include "platform/PathParts.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+
 namespace lumo {
 
-bool ProbeImageSize(const std::string&, int&, int&) { return false; }
+namespace {
+
+bool HasImageExtension(const std::string& path) {
+    const std::string extension = LowerAscii(ExtensionOf(path));
+    return extension == ".jpg" || extension == ".jpeg" || extension == ".png" ||
+           extension == ".bmp";
+}
+
+// Opens only regular files, and without blocking, so that a FIFO or a device that
+// happens to carry an image extension cannot stall the caller.
+std::FILE* OpenRegularFile(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return nullptr;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(descriptor, "rb");
+    if (file == nullptr) {
+        ::close(descriptor);
+    }
+    return file;
+}
+
+class FileCloser {
+public:
+    explicit FileCloser(std::FILE* file) : file_(file) {}
+    ~FileCloser() { std::fclose(file_); }
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+
+private:
+    std::FILE* file_;
+};
+
+bool ReadBySignature(std::FILE* file, int& width, int& height) {
+    std::array<unsigned char, 8> head{};
+    const std::size_t got = std::fread(head.data(), 1, head.size(), file);
+    if (got < 2 || std::fseek(file, 0, SEEK_SET) != 0) {
+        return false;
+    }
+    if (head[0] == 0xFF && head[1] == 0xD8) {
+        return ReadJpegSize(file, width, height);
+    }
+    static constexpr std::array<unsigned char, 8> kPngSignature = {0x89, 'P',  'N',  'G',
+                                                                   '\r', '\n', 0x1A, '\n'};
+    if (got == head.size() && head == kPngSignature) {
+        return ReadPngSize(file, width, height);
+    }
+    if (head[0] == 'B' && head[1] == 'M') {
+        return ReadBmpSize(file, width, height);
+    }
+    return false;
+}
+
+} // namespace
+
+bool ProbeImageSize(const std::string& path, int& width, int& height) {
+    if (!HasImageExtension(path)) {
+        return true;
+    }
+    std::FILE* file = OpenRegularFile(path);
+    if (file == nullptr) {
+        return false;
+    }
+    const FileCloser closer(file);
+    return ReadBySignature(file, width, height);
+}
 
 } // namespace lumo

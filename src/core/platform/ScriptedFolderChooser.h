@@ -13,8 +13,7 @@ namespace lumo {
 class ScriptedFolderChooser final : public IFolderChooser {
 public:
     ScriptedFolderChooser() = default;
-    explicit ScriptedFolderChooser(std::deque<std::string> answers)
-        : answers(std::move(answers)) {}
+    explicit ScriptedFolderChooser(std::deque<std::string> answers) : answers(std::move(answers)) {}
 
     std::string chooseFolder(const std::string& startPath) override {
         startPaths.push_back(startPath);

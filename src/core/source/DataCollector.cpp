@@ -2,6 +2,8 @@
 
 namespace lumo {
 
-std::vector<std::string> CollectDataPaths(const std::string&) { return {}; }
+std::vector<std::string> CollectDataPaths(const std::string&) {
+    return {};
+}
 
 } // namespace lumo

@@ -2,7 +2,9 @@
 
 namespace lumo {
 
-std::string ExtractSpan(std::string_view, std::string_view, std::string_view) { return {}; }
+std::string ExtractSpan(std::string_view, std::string_view, std::string_view) {
+    return {};
+}
 
 void ReadSourceLines(const std::string&, LineList&) {}
 

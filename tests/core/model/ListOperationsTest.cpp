@@ -80,8 +80,9 @@ TEST(AddCurrentEntry, RefusesAnIncompleteEntryAndChangesNothing) {
     for (int missing = 0; missing < 3; ++missing) {
         Dialog dialog({"a"}, 0);
         ExhibitionEntry entry = Entry("x");
-        (missing == 0 ? entry.documentPath
-                      : missing == 1 ? entry.thumbnailPath : entry.descriptionPath)
+        (missing == 0   ? entry.documentPath
+         : missing == 1 ? entry.thumbnailPath
+                        : entry.descriptionPath)
             .clear();
         dialog.model.currentEntry() = entry;
         dialog.model.AddCurrentEntry();

@@ -1,0 +1,193 @@
+#include "build/BuildCommand.h"
+#include "build/DocumentFile.h"
+#include "model/MainDialogModel.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScriptedFolderChooser.h"
+#include "support/FakeControls.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+namespace lumo {
+namespace {
+
+using Kind = RecordingMessageBox::Kind;
+
+const std::string kSuccess = "展示用tsdファイルを作成しました";
+
+// One item whose files exist in the source folder; the document has no data elements.
+ExhibitionEntry MakeItem(const test::TempDir& source, const std::string& name) {
+    test::WriteFile(source.path() / (name + ".tsd"), "<TessraFile>\n</TessraFile>\n");
+    test::WriteFile(source.path() / (name + "_t.jpg"), "x");
+    test::WriteFile(source.path() / (name + "_d.png"), "x");
+    return {source / (name + ".tsd"), source / (name + "_t.jpg"), source / (name + "_d.png"), {}};
+}
+
+struct Build {
+    RecordingMessageBox messages;
+    ScriptedFolderChooser chooser;
+    std::vector<std::string> topGroupNames;
+
+    BuildOutcome Run(EntryList& entries, const std::string& start = "/start") {
+        return BuildExhibition(entries, start, topGroupNames, BuildServices{messages, chooser, {}});
+    }
+};
+
+TEST(BuildExhibition, RefusesAnEmptyOrOverlongListBeforeAskingForAFolder) {
+    struct Case {
+        std::size_t count;
+        BuildOutcome outcome;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {0, BuildOutcome::NoEntries, "エラー　tsdファイルが一つも登録されていません"},
+        {100, BuildOutcome::TooManyEntries,
+         "エラー　登録されているtsdファイルが99個を超えています。\n"
+         "登録数は99個以下にしてください"},
+    };
+    for (const Case& c : cases) {
+        Build build;
+        build.chooser.answers = {"/never"};
+        EntryList entries(c.count, ExhibitionEntry{"a.tsd", "t.jpg", "d.png", {"kept"}});
+        EXPECT_EQ(build.Run(entries), c.outcome);
+        EXPECT_EQ(build.messages.calls,
+                  (std::vector<RecordingMessageBox::Call>{{Kind::Show, c.message}}));
+        EXPECT_TRUE(build.chooser.startPaths.empty());
+        for (const ExhibitionEntry& entry : entries) {
+            ASSERT_EQ(entry.dataPaths, std::vector<std::string>{"kept"});
+        }
+    }
+}
+
+TEST(BuildExhibition, CancelledFolderChoiceChangesNothing) {
+    Build build;
+    EntryList entries(99, ExhibitionEntry{"/no/a.tsd", "t.jpg", "d.png", {"kept"}});
+    const EntryList before = entries;
+    EXPECT_EQ(build.Run(entries, "/home/curator/show/a.tsd"), BuildOutcome::Cancelled);
+    EXPECT_EQ(build.chooser.startPaths, std::vector<std::string>{"/home/curator/show/a.tsd"});
+    EXPECT_TRUE(build.messages.calls.empty());
+    EXPECT_EQ(entries, before);
+}
+
+TEST(BuildExhibition, WritesABomAndCrLfDocumentIntoTheChosenFolder) {
+    test::TempDir source;
+    test::TempDir target;
+    for (const std::string& chosen : {target.path().string(), target.folder()}) {
+        std::filesystem::remove_all(target.path() / "00");
+        Build build;
+        build.chooser.answers = {chosen};
+        EntryList entries = {MakeItem(source, "a")};
+        EXPECT_EQ(build.Run(entries), BuildOutcome::Written);
+        ASSERT_FALSE(build.messages.calls.empty());
+        EXPECT_EQ(build.messages.calls.back(), (RecordingMessageBox::Call{Kind::Show, kSuccess}));
+
+        const std::string bytes = test::ReadFile(target.path() / "exhibition.tsd");
+        ASSERT_GT(bytes.size(), 3u);
+        EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare line feed at " << i;
+            }
+        }
+        const std::string header =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+            "<TessraFile version=\"1.35\">\r\n\r\n<body>\r\n"
+            "<firstSetting spaceNum=\"2\" firstEvent=\"first\" />\r\n\r\n";
+        const std::string footer = "\r\n\r\n</body>\r\n</TessraFile>\r\n";
+        EXPECT_EQ(bytes.substr(3, header.size()), header);
+        EXPECT_EQ(bytes.substr(bytes.size() - footer.size()), footer);
+        EXPECT_EQ(build.topGroupNames.size(), 1u);
+    }
+}
+
+TEST(BuildExhibition, RebuildingRefillsTheTopGroupNamesInsteadOfAddingToThem) {
+    test::TempDir source;
+    test::TempDir target;
+    test::FakeControls controls;
+    RecordingMessageBox messages;
+    ScriptedFolderChooser chooser({target / "first", target / "second"});
+    MainDialogModel model(controls, messages, chooser);
+    model.Initialise();
+    model.entries() = {MakeItem(source, "a"), MakeItem(source, "b")};
+    std::filesystem::create_directories(target.path() / "first");
+    std::filesystem::create_directories(target.path() / "second");
+    EXPECT_EQ(model.BuildExhibition(), BuildOutcome::Written);
+    EXPECT_EQ(model.BuildExhibition(), BuildOutcome::Written);
+    EXPECT_EQ(model.topGroupNames().size(), 2u);
+}
+
+// Writing fails once the file grows past a size limit; the earlier document must survive.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(BuildExhibition, AFailedWriteKeepsTheEarlierDocumentAndShowsNoSuccess) {
+    test::TempDir source;
+    test::TempDir target;
+    const std::string earlier = "earlier exhibition";
+    test::WriteFile(target.path() / "exhibition.tsd", earlier);
+
+    Build build;
+    build.chooser.answers = {target.path().string()};
+    EntryList entries = {MakeItem(source, "a")};
+    BuildOutcome outcome;
+    {
+        FileSizeLimit limit(64);
+        outcome = build.Run(entries);
+    }
+    EXPECT_EQ(outcome, BuildOutcome::NotWritten);
+    EXPECT_EQ(test::ReadFile(target.path() / "exhibition.tsd"), earlier);
+    ASSERT_FALSE(build.messages.calls.empty());
+    const RecordingMessageBox::Call& last = build.messages.calls.back();
+    EXPECT_EQ(last.kind, Kind::Error);
+    const std::string expectedStart =
+        "エラー　exhibition.tsd を作成できませんでした\n" + target.folder() + "exhibition.tsd\n";
+    EXPECT_EQ(last.text.substr(0, expectedStart.size()), expectedStart);
+    EXPECT_GT(last.text.size(), expectedStart.size()) << "the reason is missing";
+    for (const RecordingMessageBox::Call& call : build.messages.calls) {
+        EXPECT_NE(call.text, kSuccess);
+    }
+    for (const auto& item : std::filesystem::directory_iterator(target.path())) {
+        EXPECT_EQ(item.path().filename().string().rfind(".exhibition.tsd", 0), std::string::npos)
+            << "temporary file left behind: " << item.path();
+    }
+}
+
+TEST(EncodeDocument, WritesEveryLineFeedAsCrLfAfterAByteOrderMark) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "\xEF\xBB\xBF"},
+        {"a\nb", "\xEF\xBB\xBF"
+                 "a\r\nb"},
+        {"\n\n", "\xEF\xBB\xBF\r\n\r\n"},
+        {"a\r\n", "\xEF\xBB\xBF"
+                  "a\r\r\n"},
+        {"日本\n", "\xEF\xBB\xBF日本\r\n"},
+    };
+    for (const auto& [text, bytes] : cases) {
+        EXPECT_EQ(EncodeDocument(text), bytes);
+    }
+}
+
+} // namespace
+} // namespace lumo
