@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace lumo {
 
 namespace {
@@ -134,7 +136,7 @@ bool CLumoDlg::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (DroppedFilePaths(drag->mimeData()->urls()).empty()) {
+        if (building_ || DroppedFilePaths(drag->mimeData()->urls()).empty()) {
             drag->ignore();
         } else {
             drag->acceptProposedAction();
@@ -185,7 +187,13 @@ void CLumoDlg::closeEvent(QCloseEvent* event) {
     QDialog::done(QDialog::Rejected);
 }
 
+// A drop that arrives while a build runs (the build lets the window repaint) waits until
+// the build is over: a reload would replace the list the build is working through.
 void CLumoDlg::HandleDroppedPaths(const std::vector<std::string>& paths) {
+    if (building_) {
+        dropsDuringBuild_.push_back(paths);
+        return;
+    }
     model_.HandleDroppedFiles(paths);
 }
 
@@ -209,13 +217,23 @@ void CLumoDlg::ShowAbout() {
 }
 
 void CLumoDlg::BuildExhibition() {
-    StagingProgress progress(this);
-    messages_.setProgress(&progress);
-    model_.SetStagingObserver(
-        [&progress](const StagingStatus& status) { progress.report(status); });
-    model_.BuildExhibition();
-    model_.SetStagingObserver({});
-    messages_.setProgress(nullptr);
+    if (building_) {
+        return;
+    }
+    building_ = true;
+    {
+        StagingProgress progress(this);
+        messages_.setProgress(&progress);
+        model_.SetStagingObserver(
+            [&progress](const StagingStatus& status) { progress.report(status); });
+        model_.BuildExhibition();
+        model_.SetStagingObserver({});
+        messages_.setProgress(nullptr);
+    }
+    building_ = false;
+    for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {
+        model_.HandleDroppedFiles(paths);
+    }
 }
 
 QLineEdit* CLumoDlg::FieldEdit(Field field) const {

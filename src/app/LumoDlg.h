@@ -63,6 +63,8 @@ private:
     QLineEdit* description_ = nullptr;
     QLineEdit* count_ = nullptr;
     EntryListBox* list_ = nullptr;
+    bool building_ = false;
+    std::vector<std::vector<std::string>> dropsDuringBuild_;
 };
 
 } // namespace lumo

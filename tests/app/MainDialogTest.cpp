@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using lumo::CLumoDlg;
 using lumo::RecordingMessageBox;
 using lumo::ScriptedFolderChooser;
@@ -94,6 +96,7 @@ private slots:
     void selectionChangeLoadsTheEntry_data();
     void selectionChangeLoadsTheEntry();
     void buildWritesTheDocument();
+    void dropDuringBuildWaitsForTheBuild();
     void droppedExhibitionReloads_data();
     void droppedExhibitionReloads();
     void contextMenuEndsWithTheAboutEntry();
@@ -317,6 +320,46 @@ void MainDialogTest::buildWritesTheDocument() {
     QCOMPARE(messages_.calls.back(),
              (RecordingMessageBox::Call{RecordingMessageBox::Kind::Show,
                                         "展示用tsdファイルを作成しました"}));
+}
+
+// A message box whose OK lets a drop in, as the build's event processing would.
+class DropWhileShowing final : public lumo::IMessageBox {
+public:
+    void show(const std::string& text) override {
+        shown.push_back(text);
+        if (onShow) {
+            onShow();
+        }
+    }
+    void showError(const std::string& text) override { shown.push_back(text); }
+    bool ask(const std::string&) override { return true; }
+
+    std::vector<std::string> shown;
+    std::function<void()> onShow;
+};
+
+void MainDialogTest::dropDuringBuildWaitsForTheBuild() {
+    DropWhileShowing messages;
+    CLumoDlg dialog(messages, chooser_);
+    const ItemFiles first = WriteItem(folder_->filePath("a"), "a");
+    dialog.HandleDroppedPaths(
+        {first.scene.toStdString(), first.wide.toStdString(), first.tall.toStdString()});
+    dialog.model().AddCurrentEntry();
+    const ItemFiles second = WriteItem(folder_->filePath("b"), "b");
+    chooser_.answers.push_back(folder_->filePath("show").toStdString());
+    QVERIFY(QDir().mkpath(folder_->filePath("show")));
+    auto* document = dialog.findChild<QLineEdit*>("1001");
+    QString documentDuringBuild;
+    messages.onShow = [&] {
+        dialog.HandleDroppedPaths({second.scene.toStdString()});
+        documentDuringBuild = document->text();
+    };
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1007"), Qt::LeftButton);
+
+    QCOMPARE(messages.shown, std::vector<std::string>{"展示用tsdファイルを作成しました"});
+    QCOMPARE(documentDuringBuild, first.scene);
+    QCOMPARE(document->text(), second.scene);
 }
 
 void MainDialogTest::droppedExhibitionReloads_data() {
