@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
 
 namespace lumo {
@@ -36,6 +38,12 @@ CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
     setWindowIcon(ApplicationIcon());
+    // Standard buttons and edit menus in the desktop's language, where Qt's translations
+    // are installed.
+    if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&qtTexts_);
+    }
 }
 
 int CLumoApp::Run(const std::vector<std::string>& files) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ public:
     // Shows the main dialog, hands it the files named on the command line as one drop,
     // and returns when the dialog has been closed.
     int Run(const std::vector<std::string>& files);
+
+private:
+    QTranslator qtTexts_;
 };
 
 } // namespace lumo
