@@ -72,6 +72,18 @@ std::vector<std::string> FolderEntryNames(const std::string& folder) {
     return names;
 }
 
+std::string CurrentFolder() {
+    std::error_code ec;
+    const fs::path current = fs::current_path(ec);
+    return ec ? std::string(".") : current.string();
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(ToPath(path), ec);
+    return ec ? path : absolute.string();
+}
+
 std::string ExecutableFolder() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);

@@ -25,6 +25,12 @@ bool CreateFolderWithParents(const std::string& path);
 // system delivers them; empty when the folder cannot be read.
 std::vector<std::string> FolderEntryNames(const std::string& folder);
 
+// The process's current folder; "." when it cannot be told.
+std::string CurrentFolder();
+
+// The path made absolute against the current folder, otherwise unchanged.
+std::string AbsolutePath(const std::string& path);
+
 // The folder that holds the running executable, without a trailing separator.
 std::string ExecutableFolder();
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "build/Staging.h"
+#include "platform/RecordingMessageBox.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lumo::test {
+
+// A source tree of items, the paging images in a resource folder, and an empty
+// exhibition folder, all in one temporary folder.
+class StagingFixture : public ::testing::Test {
+public:
+    StagingFixture() {
+        WriteFile(temp.path() / "res/up.jpg", "UP");
+        WriteFile(temp.path() / "res/down.jpg", "DOWN");
+        std::filesystem::create_directory(temp.path() / "out");
+    }
+
+    // An item whose three files lie in src/<stem>/ with content naming them.
+    ExhibitionEntry MakeEntry(const std::string& stem) {
+        ExhibitionEntry entry{Source(stem + "/" + stem + ".tsd"),
+                              Source(stem + "/" + stem + "_thumb.jpg"),
+                              Source(stem + "/" + stem + "_desc.png"),
+                              {}};
+        for (const std::string* path :
+             {&entry.documentPath, &entry.thumbnailPath, &entry.descriptionPath}) {
+            WriteFile(*path, *path);
+        }
+        return entry;
+    }
+
+    // The path of src/<relative>; the file holds its own path when content is given.
+    std::string Source(const std::string& relative) const {
+        return (temp.path() / "src" / relative).string();
+    }
+    std::string Source(const std::string& relative, const std::string& content) const {
+        WriteFile(temp.path() / "src" / relative, content);
+        return Source(relative);
+    }
+
+    std::string Resources() const { return temp / "res"; }
+
+    EntryList Stage(const EntryList& entries) {
+        EntryList staged;
+        StageEntries(entries, out, Resources(), staged, messages);
+        return staged;
+    }
+
+    // Everything in the exhibition folder as relative paths, folders with a trailing
+    // '/', sorted.
+    std::vector<std::string> OutTree() const {
+        std::vector<std::string> tree;
+        for (const auto& item : std::filesystem::recursive_directory_iterator(out)) {
+            std::string relative = item.path().lexically_relative(out).string();
+            if (item.is_directory()) {
+                relative += "/";
+            }
+            tree.push_back(relative);
+        }
+        std::sort(tree.begin(), tree.end());
+        return tree;
+    }
+
+    std::string OutFile(const std::string& relative) const { return ReadFile(out + relative); }
+
+    TempDir temp;
+    const std::string out = temp.folder() + "out/";
+    RecordingMessageBox messages;
+};
+
+} // namespace lumo::test
