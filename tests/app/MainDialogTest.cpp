@@ -314,6 +314,8 @@ void MainDialogTest::buildWritesTheDocument() {
     click("1007");
 
     QVERIFY(QFileInfo::exists(target + "/exhibition.tsd"));
+    QVERIFY(QFileInfo::exists(target + "/00/a.tsd"));
+    QVERIFY(QFileInfo::exists(target + "/00/a_desc.png"));
     QCOMPARE(chooser_.startPaths.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(chooser_.startPaths[0]), folder_->filePath("a/a.tsd"));
     QVERIFY(!messages_.calls.empty());
