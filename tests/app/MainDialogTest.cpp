@@ -247,7 +247,6 @@ void MainDialogTest::enterAndEscapeLeaveTheDialogOpen() {
     QTest::keyClick(widget, Qt::Key(key));
     QCoreApplication::processEvents();
     QVERIFY(dialog_->isVisible());
-    QCOMPARE(dialog_->result(), 0);
     // A focused button is not pressed either: "追加" would complain, "tsd 作成" would
     // complain about the empty list.
     QVERIFY(messages_.calls.empty());
