@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -118,12 +119,35 @@ std::string ResourceFolder() {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(ToPath(path), std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    // Sized from the file's status and read in large blocks; a file that grows meanwhile
+    // is read to its end all the same.
+    struct stat status {};
+    bool ok = ::fstat(fd, &status) == 0 && !S_ISDIR(status.st_mode);
+    std::size_t used = 0;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 1);
+    }
+    while (ok) {
+        if (used == bytes.size()) {
+            bytes.resize(bytes.size() * 2 + 4096);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(ok ? used : 0);
+    return ok;
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {

@@ -1,17 +1,179 @@
 #include "platform/TextCodec.h"
 
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <iconv.h>
+
 namespace lumo {
 
-std::string DecodeUtf8Lossy(std::string_view bytes) {
-    return std::string(bytes);
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+constexpr const char* kCodePageVariable = "LUMO_ANSI_CODEPAGE";
+
+bool IsContinuation(unsigned char b) {
+    return b >= 0x80 && b <= 0xBF;
 }
 
-std::string DecodeLegacy(std::string_view bytes) {
-    return std::string(bytes);
+// Length of the well-formed sequence a lead byte opens and the range its second byte must
+// lie in (this rules out overlongs, surrogates and code points above U+10FFFF); 0 for a
+// byte that cannot start a sequence.
+struct LeadRule {
+    int length;
+    unsigned char low;
+    unsigned char high;
+};
+
+LeadRule RuleFor(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return {2, 0x80, 0xBF};
+    }
+    if (lead == 0xE0) {
+        return {3, 0xA0, 0xBF};
+    }
+    if (lead == 0xED) {
+        return {3, 0x80, 0x9F};
+    }
+    if (lead >= 0xE1 && lead <= 0xEF) {
+        return {3, 0x80, 0xBF};
+    }
+    if (lead == 0xF0) {
+        return {4, 0x90, 0xBF};
+    }
+    if (lead >= 0xF1 && lead <= 0xF3) {
+        return {4, 0x80, 0xBF};
+    }
+    if (lead == 0xF4) {
+        return {4, 0x80, 0x8F};
+    }
+    return {0, 0, 0};
+}
+
+// Length of the run of ASCII bytes at the start of bytes, eight at a time where possible.
+std::size_t AsciiRun(const unsigned char* p, std::size_t n) {
+    std::size_t i = 0;
+    while (i + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        if (word & 0x8080808080808080ull) {
+            break;
+        }
+        i += 8;
+    }
+    while (i < n && p[i] < 0x80) {
+        ++i;
+    }
+    return i;
+}
+
+class IconvHandle {
+public:
+    explicit IconvHandle(const std::string& encoding)
+        : handle_(iconv_open("UTF-8", encoding.c_str())) {
+        if (handle_ == reinterpret_cast<iconv_t>(-1)) {
+            throw EncodingError("The legacy text encoding \"" + encoding +
+                                "\" is not known to the system's converter (iconv). Set " +
+                                kCodePageVariable + " to an encoding that `iconv -l` lists, " +
+                                "or leave it unset for CP932.");
+        }
+    }
+    ~IconvHandle() { iconv_close(handle_); }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+
+    iconv_t get() const { return handle_; }
+
+private:
+    iconv_t handle_;
+};
+
+} // namespace
+
+std::string DecodeUtf8Lossy(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::string out;
+    out.reserve(n);
+    std::size_t i = 0;
+    while (i < n) {
+        const std::size_t run = AsciiRun(p + i, n - i);
+        out.append(bytes.data() + i, run);
+        i += run;
+        if (i == n) {
+            break;
+        }
+        const LeadRule rule = RuleFor(p[i]);
+        if (rule.length == 0) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        // The maximal subpart of a well-formed sequence becomes one replacement character.
+        std::size_t good = 1;
+        if (i + 1 < n && p[i + 1] >= rule.low && p[i + 1] <= rule.high) {
+            good = 2;
+            while (good < static_cast<std::size_t>(rule.length) && i + good < n &&
+                   IsContinuation(p[i + good])) {
+                ++good;
+            }
+        }
+        if (good == static_cast<std::size_t>(rule.length)) {
+            out.append(bytes.data() + i, good);
+        } else {
+            out += kReplacement;
+        }
+        i += good;
+    }
+    return out;
 }
 
 std::string LegacyEncodingName() {
+    const char* named = std::getenv(kCodePageVariable);
+    if (named != nullptr && *named != '\0') {
+        return named;
+    }
     return "CP932";
+}
+
+std::string DecodeLegacy(std::string_view bytes) {
+    IconvHandle converter(LegacyEncodingName());
+
+    // Converted through a small buffer, so the result is not sized for the worst case.
+    std::string out;
+    out.reserve(bytes.size());
+    char chunk[1 << 16];
+    // iconv's interface takes a non-const input pointer but never writes through it.
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    while (true) {
+        char* outPtr = chunk;
+        std::size_t outLeft = sizeof chunk;
+        const bool flushing = inLeft == 0;
+        const std::size_t result = flushing
+                                       ? iconv(converter.get(), nullptr, nullptr, &outPtr, &outLeft)
+                                       : iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft);
+        const int error = errno;
+        out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
+        if (result != static_cast<std::size_t>(-1)) {
+            if (flushing) {
+                break;
+            }
+        } else if (error == E2BIG) {
+            continue;
+        } else if (!flushing && (error == EILSEQ || error == EINVAL)) {
+            // An invalid or truncated sequence: mark it and go on with the next byte.
+            out += kReplacement;
+            ++in;
+            --inLeft;
+        } else {
+            // A failure that cannot be resumed: the rest is marked lost, not dropped silently.
+            out += kReplacement;
+            break;
+        }
+    }
+    return out;
 }
 
 } // namespace lumo

@@ -1,10 +1,108 @@
 #include "source/DrawGroupRewriter.h"
 
+#include "source/ElementCutter.h"
+#include "source/SourceElements.h"
+#include "source/SourceReader.h"
+#include "source/TextEdits.h"
+
+#include <cstdio>
+
 namespace lumo {
 
-void AppendEntryFragments(std::string&, const ExhibitionEntry&, int,
+namespace {
+
+constexpr std::string_view kTopGroupMarker = "Sur";
+
+std::string TwoDigits(int number) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%02d", number);
+    return digits;
+}
+
+// The value of the first name="…" in a draw group.
+std::string GroupName(const std::string& group) {
+    std::string name = ExtractSpan(group, "name=\"", "\"");
+    ReplaceAll(name, "name=\"", "");
+    ReplaceAll(name, "\"", "");
+    return name;
+}
+
+// Appends every data element, prefixed, to text.
+void AppendDataElements(std::string& text, ElementCutter& elements, const std::string& nn) {
+    const std::string namePrefix = "name=\"" + nn + "_";
+    const std::string pathPrefix = std::string(kPathAttribute) + nn + "\\";
+    for (int i = 0; i < kMaxElementsPerKind; ++i) {
+        std::string item = elements.CutNext();
+        if (item.empty()) {
+            break;
+        }
+        item += '\n';
+        ReplaceAll(item, "name=\"", namePrefix);
+        ReplaceAll(item, kPathAttribute, pathPrefix);
+        text += item;
+    }
+}
+
+} // namespace
+
+void AppendEntryFragments(std::string& text, const ExhibitionEntry& staged, int index,
                           std::vector<std::string>& topGroupNames) {
-    topGroupNames.emplace_back();
+    const std::string nn = TwoDigits(index);
+
+    std::string joined;
+    {
+        LineList lines;
+        ReadSourceLines(staged.documentPath, lines);
+        joined = JoinLines(lines, "\n");
+    }
+
+    ElementCutter dataElements(std::move(joined), kDataStart, kDataEnd);
+    AppendDataElements(text, dataElements, nn);
+
+    // Attributes whose values name data elements or draw groups, in the order they are
+    // prefixed.
+    static constexpr std::string_view kReferences[] = {
+        "friendGroup=\"", "coordinate_data=\"", "index_data=\"",
+        "volume_data=\"", "clipCap_data=\"",    "drawGroup name=\"",
+    };
+    const std::string childGroup = "><childGroup name=\"ex" + nn + "\" />";
+
+    // One top group per entry: the first group named with the marker, else the first group.
+    std::string firstName;
+    std::string topName;
+    bool topFound = false;
+
+    std::string groupItems;
+    ElementCutter groups(dataElements.TakeRemaining(), kDrawGroupStart, kDrawGroupEnd);
+    for (int i = 0; i < kMaxElementsPerKind; ++i) {
+        std::string group = groups.CutNext();
+        if (group.empty()) {
+            break;
+        }
+        const std::string tag = ExtractSpan(group, kDrawGroupStart, ">");
+        std::string newTag = tag;
+        ReplaceAll(newTag, ">", childGroup);
+        ReplaceAll(group, tag, newTag);
+        ReplaceAll(group, "caption=\"ボリュームレンダリング\" ", "");
+        ReplaceAll(group, "caption=\"サーフェイスレンダリング\" ", "");
+        group += '\n';
+
+        const std::string name = GroupName(group);
+        if (i == 0) {
+            firstName = nn + "_" + name;
+        }
+        if (!topFound && name.find(kTopGroupMarker) != std::string::npos) {
+            topName = nn + "_" + name;
+            topFound = true;
+        }
+
+        for (const std::string_view attribute : kReferences) {
+            ReplaceAll(group, attribute, std::string(attribute) + nn + "_");
+        }
+        groupItems += group;
+    }
+    text += groupItems;
+    topGroupNames.push_back(topFound ? topName : firstName);
 }
 
 } // namespace lumo

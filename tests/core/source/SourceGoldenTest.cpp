@@ -1,0 +1,69 @@
+#include "source/DataCollector.h"
+#include "source/DrawGroupRewriter.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lumo {
+namespace {
+
+// One folder per case: input.tsd and the outputs expected from it. Data paths are
+// listed one a line with {folder} standing for the case's own folder.
+struct GoldenCase {
+    const char* folder;
+    int prefix;
+};
+
+const GoldenCase kCases[] = {
+    {"rewrite-worked-example", 3},
+    {"data-worked-example", 0},
+    {"cp932-japanese", 5},
+};
+
+std::vector<std::string> ExpectedPaths(const std::string& listing, const std::string& folder) {
+    std::vector<std::string> paths;
+    std::size_t begin = 0;
+    while (begin < listing.size()) {
+        std::size_t end = listing.find('\n', begin);
+        std::string line = listing.substr(begin, end - begin);
+        line.replace(0, std::string("{folder}").size(), folder);
+        paths.push_back(line);
+        begin = end == std::string::npos ? listing.size() : end + 1;
+    }
+    return paths;
+}
+
+TEST(SourceGolden, DocumentsGiveTheExpectedPathsFragmentsAndTopGroup) {
+    for (const GoldenCase& c : kCases) {
+        SCOPED_TRACE(c.folder);
+        const std::filesystem::path dir =
+            std::filesystem::path(LUMO_SOURCE_DIR) / "tests/core/source/golden" / c.folder;
+        const std::string document = (dir / "input.tsd").string();
+        ASSERT_TRUE(std::filesystem::exists(document));
+        int checked = 0;
+
+        if (std::filesystem::exists(dir / "expected-data-paths.txt")) {
+            const std::string listing = test::ReadFile(dir / "expected-data-paths.txt");
+            EXPECT_EQ(CollectDataPaths(document), ExpectedPaths(listing, dir.string() + "/"));
+            ++checked;
+        }
+        if (std::filesystem::exists(dir / "expected-fragments.txt")) {
+            std::string text = "head\n";
+            std::vector<std::string> topGroups{"earlier"};
+            AppendEntryFragments(text, ExhibitionEntry{document, {}, {}, {}}, c.prefix, topGroups);
+            EXPECT_EQ(text, std::string("head\n") + test::ReadFile(dir / "expected-fragments.txt"));
+            EXPECT_EQ(topGroups, (std::vector<std::string>{
+                                     "earlier", test::ReadFile(dir / "expected-top-group.txt")}));
+            ++checked;
+        }
+        EXPECT_GT(checked, 0);
+    }
+}
+
+} // namespace
+} // namespace lumo
