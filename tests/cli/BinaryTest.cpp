@@ -1,4 +1,4 @@
-#include "cli/SampleExhibition.h"
+#include "support/SampleExhibition.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

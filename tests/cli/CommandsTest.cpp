@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "cli/SampleExhibition.h"
+#include "support/SampleExhibition.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
