@@ -23,7 +23,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@scripts/run.sh $(BUILD_DIR)
+	@scripts/run.sh $(CURDIR)/$(BUILD_DIR)
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

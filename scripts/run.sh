@@ -1,8 +1,24 @@
 #!/usr/bin/env bash
-# Starts the Lumo window; without a window the command-line tool's help is shown.
+# Starts the Lumo window. Where no display is available, builds the sample exhibition
+# with the command-line tool instead and says where it is.
 set -euo pipefail
-bin="${1:-build}/bin"
-if [ -x "$bin/lumo" ]; then
+here=$(cd "$(dirname "$0")/.." && pwd)
+bin="${1:-$here/build}/bin"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$bin/lumo" ]; then
     exec "$bin/lumo"
 fi
-exec "$bin/lumo-cli" --help
+
+echo "No display here, so the Lumo window cannot open."
+echo "Building the sample exhibition of examples/ with lumo-cli instead."
+out=$(mktemp -d "${TMPDIR:-/tmp}/lumo-sample-XXXXXX")
+examples="$here/examples"
+items=()
+for name in lighthouse ammonite comet; do
+    items+=(--item "$examples/scenes/$name/$name.tsd"
+            "$examples/images/${name}_thumb.jpg" "$examples/images/${name}_desc.png")
+done
+"$bin/lumo-cli" build --output "$out" "${items[@]}"
+echo
+echo "The sample exhibition is in $out:"
+"$bin/lumo-cli" list "$out/exhibition.tsd" 2>/dev/null

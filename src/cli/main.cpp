@@ -1,6 +1,12 @@
-#include <iostream>
+#include "cli/Commands.h"
+#include "platform/Terminal.h"
 
-int main() {
-    std::cout << "Usage: lumo-cli build --output DIR [--from PATH/exhibition.tsd] [--item FILE...]...\n";
-    return 0;
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const lumo::cli::Console console{std::cout, std::cerr, lumo::StandardErrorIsTerminal()};
+    return lumo::cli::RunCli(arguments, console);
 }

@@ -104,6 +104,8 @@ struct FailureCase {
     std::vector<std::string> tree;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+
 class StagingFailureTest : public StagingTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(StagingFailureTest, ShowsOneMessageAndKeepsWhatWasDone) {

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Starts the window on a virtual X display and saves a picture of it.
+#   scripts/screenshot.sh [BUILD_DIR] [OUTPUT.png]    (defaults: build, docs/screenshot.png)
+# Needs xvfb-run and ImageMagick's import (scripts/setup.sh screenshot installs them).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build}"
+output="${2:-docs/screenshot.png}"
+for tool in xvfb-run import convert; do
+    command -v "$tool" > /dev/null || { echo "screenshot.sh: $tool is missing (scripts/setup.sh screenshot)" >&2; exit 1; }
+done
+[ -x "$build/bin/lumo" ] || { echo "screenshot.sh: build $build/bin/lumo first" >&2; exit 1; }
+mkdir -p "$(dirname "$output")"
+raw=$(mktemp --suffix=.png)
+trap 'rm -f "$raw"' EXIT
+
+# The display has no window manager, so the picture shows the dialog's client area; the
+# black desktop around it is trimmed away.
+xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24 -dpi 96" bash -c '
+    "$1/bin/lumo" "${@:3}" &
+    app=$!
+    sleep 3
+    import -window root "$2"
+    kill "$app"
+' _ "$build" "$raw" "${@:3}"
+convert "$raw" -trim +repage "$output"
+echo "screenshot.sh: wrote $output"

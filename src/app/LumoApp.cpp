@@ -1,0 +1,62 @@
+#include "LumoApp.h"
+
+#include "LumoDlg.h"
+#include "QtFolderChooser.h"
+#include "QtMessageBox.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+
+namespace lumo {
+
+namespace {
+
+// Executables are lower-case on Linux; the name shown in titles starts with a capital.
+QString NameFromExecutable(const QString& executable) {
+    QString name = QFileInfo(executable).completeBaseName();
+    if (!name.isEmpty()) {
+        name[0] = name[0].toUpper();
+    }
+    return name;
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 256}) {
+        icon.addFile(QStringLiteral(":/icons/lumo-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(NameFromExecutable(applicationFilePath()));
+    setApplicationVersion(QStringLiteral(LUMO_VERSION));
+    setDesktopFileName(QStringLiteral("lumo"));
+    setWindowIcon(ApplicationIcon());
+    // Standard buttons and edit menus in the desktop's language, where Qt's translations
+    // are installed.
+    if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&qtTexts_);
+    }
+}
+
+int CLumoApp::Run(const std::vector<std::string>& files) {
+    QtMessageBox messages;
+    QtFolderChooser chooser;
+    CLumoDlg dialog(messages, chooser);
+    messages.setOwner(&dialog);
+    chooser.setOwner(&dialog);
+    if (!files.empty()) {
+        QTimer::singleShot(0, &dialog, [&dialog, files] { dialog.HandleDroppedPaths(files); });
+    }
+    dialog.exec();
+    return 0;
+}
+
+} // namespace lumo

@@ -1,0 +1,34 @@
+#include "QtMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace lumo {
+
+namespace {
+
+int Run(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QApplication::applicationName(), QString::fromStdString(text), buttons,
+                    owner);
+    box.setDefaultButton(defaultButton);
+    box.setWindowModality(Qt::WindowModal);
+    return box.exec();
+}
+
+} // namespace
+
+void QtMessageBox::show(const std::string& text) {
+    Run(owner_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtMessageBox::showError(const std::string& text) {
+    Run(owner_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtMessageBox::ask(const std::string& text) {
+    return Run(owner_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+} // namespace lumo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace lumo {
+
+// Modal message boxes over the dialog that owns them, titled with the application's name.
+class QtMessageBox final : public IMessageBox {
+public:
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    void show(const std::string& text) override;
+    void showError(const std::string& text) override;
+    bool ask(const std::string& text) override;
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+} // namespace lumo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lumo::cli {
+
+enum class CommandKind { Help, Version, Build, List, Probe };
+
+// What `build` was asked to do: the folder to build into, an optional built exhibition
+// to start from, and the items to append, each as the files of one drop.
+struct BuildRequest {
+    std::string outputFolder;
+    std::string fromDocument;
+    std::vector<std::vector<std::string>> items;
+};
+
+struct CommandLine {
+    CommandKind kind = CommandKind::Help;
+    BuildRequest build;
+    // `list`: the exhibition.tsd; `probe`: the images.
+    std::vector<std::string> paths;
+};
+
+// A parsed command line, or the reason it is not one (then command is meaningless).
+struct ParseResult {
+    CommandLine command;
+    std::string error;
+
+    bool ok() const { return error.empty(); }
+};
+
+// Parses the arguments after the program name. Never prints and never exits.
+ParseResult ParseArguments(const std::vector<std::string>& arguments);
+
+// The text of --help.
+const char* UsageText();
+
+} // namespace lumo::cli

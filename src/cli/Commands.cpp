@@ -1,0 +1,199 @@
+#include "cli/Commands.h"
+
+#include "cli/CliMessageBox.h"
+#include "cli/OutputFolderChooser.h"
+#include "cli/ProgressLine.h"
+#include "cli/SilentControls.h"
+#include "model/DropIntake.h"
+#include "model/MainDialogModel.h"
+#include "platform/FileSystem.h"
+#include "platform/ImageProbe.h"
+#include "platform/PathParts.h"
+#include "platform/ScriptedFolderChooser.h"
+
+#include <filesystem>
+#include <ostream>
+
+#ifndef LUMO_VERSION
+#define LUMO_VERSION "unknown"
+#endif
+
+namespace lumo::cli {
+
+namespace {
+
+const char* const kExhibitionDocumentName = "exhibition.tsd";
+
+// A path from the command line made absolute, with "." and ".." resolved lexically so
+// that the paths the tool prints and stores read cleanly.
+std::string FullPath(const std::string& path) {
+    return std::filesystem::path(AbsolutePath(path)).lexically_normal().string();
+}
+
+// A built exhibition.tsd named on the command line, made absolute; empty (after telling
+// why) when there is no such file or it has another name, which would not reload.
+std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
+    const std::string absolute = FullPath(path);
+    if (FileNamePart(absolute) != kExhibitionDocumentName) {
+        err << "lumo-cli: not a built exhibition (the file must be named exhibition.tsd): " << path
+            << '\n';
+        return {};
+    }
+    if (!IsRegularFile(absolute)) {
+        err << "lumo-cli: no such file: " << path << '\n';
+        return {};
+    }
+    return absolute;
+}
+
+// The files of one --item, made absolute; false (after telling why) when one is missing
+// or would start a reload instead of joining the item.
+bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& paths,
+               std::ostream& err) {
+    for (const std::string& file : files) {
+        const std::string absolute = FullPath(file);
+        if (FileNamePart(absolute) == kExhibitionDocumentName) {
+            err << "lumo-cli: " << file << " is a built exhibition; start from it with --from\n";
+            return false;
+        }
+        if (!PathExists(absolute)) {
+            err << "lumo-cli: no such file: " << file << '\n';
+            return false;
+        }
+        paths.push_back(absolute);
+    }
+    return true;
+}
+
+// Highlights the last entry as the arrow keys would, so that the next add appends.
+void SelectLastEntry(MainDialogModel& model, SilentControls& controls) {
+    const int count = static_cast<int>(model.entries().size());
+    if (count == 0 || model.selectedIndex() == count - 1) {
+        return;
+    }
+    controls.selectListItem(count - 1);
+    model.SetArrowKeyPressed();
+    model.LoadSelectedEntry();
+}
+
+int RunBuild(const BuildRequest& request, const Console& console) {
+    ProgressLine progress(console.err);
+    CliMessageBox messages(console.err, progress);
+    OutputFolderChooser chooser(FullPath(request.outputFolder), messages);
+    SilentControls controls;
+    MainDialogModel model(controls, messages, chooser);
+    model.Initialise();
+
+    if (!request.fromDocument.empty()) {
+        const std::string from = ExhibitionDocument(request.fromDocument, console.err);
+        if (from.empty()) {
+            return kExitInputError;
+        }
+        model.HandleDroppedFiles({from});
+    }
+    for (const std::vector<std::string>& files : request.items) {
+        std::vector<std::string> paths;
+        if (!ItemFiles(files, paths, console.err)) {
+            return kExitInputError;
+        }
+        SelectLastEntry(model, controls);
+        model.ClearCurrentEntry();
+        model.HandleDroppedFiles(paths);
+        const std::size_t before = model.entries().size();
+        model.AddCurrentEntry();
+        if (model.entries().size() == before) {
+            return kExitInputError;
+        }
+    }
+
+    if (console.showProgress) {
+        model.SetStagingObserver(
+            [&progress](const StagingStatus& status) { progress.Show(status); });
+    }
+    const int shownBefore = messages.shownCount();
+    const BuildOutcome outcome = model.BuildExhibition();
+    progress.End();
+    switch (outcome) {
+    case BuildOutcome::NoEntries:
+    case BuildOutcome::TooManyEntries:
+        return kExitInputError;
+    case BuildOutcome::Cancelled:
+    case BuildOutcome::NotWritten:
+        return kExitFailure;
+    case BuildOutcome::Written:
+        // The success message alone means nothing went wrong on the way.
+        return messages.shownCount() - shownBefore == 1 ? kExitSuccess : kExitFailure;
+    }
+    return kExitFailure;
+}
+
+int RunList(const std::string& path, const Console& console) {
+    const std::string document = ExhibitionDocument(path, console.err);
+    if (document.empty()) {
+        return kExitInputError;
+    }
+    ProgressLine progress(console.err);
+    CliMessageBox messages(console.err, progress);
+    ScriptedFolderChooser chooser;
+    SilentControls controls;
+    MainDialogModel model(controls, messages, chooser);
+    model.Initialise();
+    model.HandleDroppedFiles({document});
+    for (const ExhibitionEntry& entry : model.entries()) {
+        console.out << entry.documentPath << '\t' << entry.thumbnailPath << '\t'
+                    << entry.descriptionPath << '\n';
+    }
+    return kExitSuccess;
+}
+
+int RunProbe(const std::vector<std::string>& paths, const Console& console) {
+    int result = kExitSuccess;
+    for (const std::string& path : paths) {
+        // The probe admits any other extension without reading it; here that is a failure.
+        if (!IsImageExtension(LowerAscii(ExtensionOf(path)))) {
+            console.err << "lumo-cli: not an image (.jpg, .jpeg, .png, .bmp): " << path << '\n';
+            result = kExitFailure;
+            continue;
+        }
+        int width = 0;
+        int height = 0;
+        if (!ProbeImageSize(path, width, height)) {
+            console.err << "lumo-cli: cannot read the image size: " << path << '\n';
+            result = kExitFailure;
+            continue;
+        }
+        console.out << width << ' ' << height << ' ' << path << '\n';
+    }
+    return result;
+}
+
+} // namespace
+
+int RunCommand(const CommandLine& command, const Console& console) {
+    switch (command.kind) {
+    case CommandKind::Help:
+        console.out << UsageText();
+        return kExitSuccess;
+    case CommandKind::Version:
+        console.out << "lumo-cli " << LUMO_VERSION << '\n';
+        return kExitSuccess;
+    case CommandKind::Build:
+        return RunBuild(command.build, console);
+    case CommandKind::List:
+        return RunList(command.paths.front(), console);
+    case CommandKind::Probe:
+        return RunProbe(command.paths, console);
+    }
+    return kExitInputError;
+}
+
+int RunCli(const std::vector<std::string>& arguments, const Console& console) {
+    const ParseResult parsed = ParseArguments(arguments);
+    if (!parsed.ok()) {
+        console.err << "lumo-cli: " << parsed.error << "\nTry 'lumo-cli --help'.\n";
+        return kExitInputError;
+    }
+    return RunCommand(parsed.command, console);
+}
+
+} // namespace lumo::cli

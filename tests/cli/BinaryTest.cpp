@@ -1,0 +1,108 @@
+#include "support/SampleExhibition.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace lumo {
+namespace {
+
+using test::TempDir;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built lumo-cli with stdout and stderr captured in separate files (no pipes,
+// so a chatty child can never block) and returns its exit status.
+Outcome RunExecutable(const std::vector<std::string>& arguments) {
+    TempDir capture;
+    const std::string outPath = capture / "stdout";
+    const std::string errPath = capture / "stderr";
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+
+    std::vector<std::string> all = {LUMO_CLI_EXECUTABLE};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : all) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    Outcome outcome;
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, LUMO_CLI_EXECUTABLE, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << LUMO_CLI_EXECUTABLE;
+        return outcome;
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        outcome.exitCode = WEXITSTATUS(status);
+    }
+    outcome.out = test::ReadFile(outPath);
+    outcome.err = test::ReadFile(errPath);
+    return outcome;
+}
+
+TEST(BinaryTest, HelpGoesToStdout) {
+    const Outcome outcome = RunExecutable({"--help"});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_NE(outcome.out.find("lumo-cli build --output DIR"), std::string::npos);
+    EXPECT_EQ(outcome.err, "");
+}
+
+TEST(BinaryTest, UsageErrorsGoToStderrWithExit2) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{}, {"frobnicate"}, {"build", "--item", "a.tsd"}}) {
+        const Outcome outcome = RunExecutable(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find("lumo-cli --help"), std::string::npos) << outcome.err;
+    }
+}
+
+TEST(BinaryTest, BuildThenListRoundTrip) {
+    TempDir temp;
+    const std::string show = temp / "show";
+    std::vector<std::string> arguments = {"build", "--output", show};
+    const std::vector<std::string> items = test::SampleItemArguments();
+    arguments.insert(arguments.end(), items.begin(), items.end());
+
+    const Outcome built = RunExecutable(arguments);
+    ASSERT_EQ(built.exitCode, 0) << built.err;
+    EXPECT_EQ(built.out, "");
+    EXPECT_NE(built.err.find("展示用tsdファイルを作成しました"), std::string::npos);
+    EXPECT_EQ(built.err.find('\r'), std::string::npos) << "progress line off a terminal";
+
+    const Outcome listed = RunExecutable({"list", show + "/exhibition.tsd"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    std::string expected;
+    int number = 0;
+    for (const test::SampleItem& item : test::SampleItems()) {
+        const std::string entry = show + "/0" + std::to_string(number++) + "/" + item.name;
+        expected += entry + ".tsd\t" + entry + "_thumb.jpg\t" + entry + "_desc.png\n";
+    }
+    EXPECT_EQ(listed.out, expected);
+}
+
+} // namespace
+} // namespace lumo
