@@ -35,13 +35,14 @@ add_seeds() {
     done
 }
 
-# One listing seed per folder of entry folders: names separated by line feeds, a
-# sub-folder's name ending in '/', each entry folder ended by a NUL byte.
+# The listing of the sample exhibition as a build lays it out: one entry folder per
+# scene, holding the scene's files and folders and its two images, ended by a NUL byte.
 add_listing_seed() {
-    local exhibition=$1 out=$2 entry item
+    local examples=$1 out=$2 scene item name
     : >"$out"
-    for entry in "$exhibition"/*/; do
-        for item in "$entry"*; do
+    for scene in "$examples"/scenes/*/; do
+        name=$(basename "$scene")
+        for item in "$scene"* "$examples/images/${name}_thumb.jpg" "$examples/images/${name}_desc.png"; do
             [ -e "$item" ] || continue
             if [ -d "$item" ]; then
                 printf '%s/\n' "$(basename "$item")" >>"$out"
@@ -63,7 +64,7 @@ add_seeds "$seeds/ImageFuzzer" 00 "$repo"/resources/*.jpg "$repo"/examples/**/*.
 add_seeds "$seeds/ImageFuzzer" 02 "$testdata"/pngsuite/*.png "$repo"/examples/**/*.png
 add_seeds "$seeds/ImageFuzzer" 03 "$testdata"/bmpsuite/**/*.bmp "$repo"/examples/**/*.bmp
 cp "$repo"/fuzz/seeds/reload/* "$seeds/ReloadFuzzer/"
-if [ -d "$repo/examples" ]; then
+if [ -d "$repo/examples/scenes" ]; then
     add_listing_seed "$repo/examples" "$seeds/ReloadFuzzer/examples"
 fi
 
