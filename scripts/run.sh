@@ -12,13 +12,7 @@ fi
 echo "No display here, so the Lumo window cannot open."
 echo "Building the sample exhibition of examples/ with lumo-cli instead."
 out=$(mktemp -d "${TMPDIR:-/tmp}/lumo-sample-XXXXXX")
-examples="$here/examples"
-items=()
-for name in lighthouse ammonite comet; do
-    items+=(--item "$examples/scenes/$name/$name.tsd"
-            "$examples/images/${name}_thumb.jpg" "$examples/images/${name}_desc.png")
-done
-"$bin/lumo-cli" build --output "$out" "${items[@]}"
+"$here/examples/build-sample.sh" "$bin/lumo-cli" "$out"
 echo
 echo "The sample exhibition is in $out:"
 "$bin/lumo-cli" list "$out/exhibition.tsd" 2>/dev/null

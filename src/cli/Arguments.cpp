@@ -54,45 +54,46 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
     return std::nullopt;
 }
 
+// An option that takes one value and may be given once.
+struct SingleOption {
+    const char* name;
+    const char* what;
+    std::string* target;
+    bool seen = false;
+};
+
 ParseResult ParseBuild(const std::vector<std::string>& arguments) {
     CommandLine command;
     command.kind = CommandKind::Build;
     BuildRequest& request = command.build;
-    bool outputSeen = false;
-    bool fromSeen = false;
     std::string error;
+    SingleOption single[] = {{"--output", "a folder", &request.outputFolder},
+                             {"--from", "a path to exhibition.tsd", &request.fromDocument}};
 
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (IsHelp(argument)) {
             return Success(CommandLine{});
         }
-        if (std::optional<std::string> value = OptionValue(arguments, i, "--output", error)) {
-            if (!error.empty()) {
-                return Failure(error);
+        bool matched = false;
+        for (SingleOption& option : single) {
+            if (std::optional<std::string> value = OptionValue(arguments, i, option.name, error)) {
+                if (!error.empty()) {
+                    return Failure(error);
+                }
+                if (option.seen) {
+                    return Failure(std::string(option.name) + " given more than once");
+                }
+                if (value->empty()) {
+                    return Failure(std::string(option.name) + " needs " + option.what);
+                }
+                option.seen = true;
+                *option.target = *value;
+                matched = true;
+                break;
             }
-            if (outputSeen) {
-                return Failure("--output given more than once");
-            }
-            if (value->empty()) {
-                return Failure("--output needs a folder");
-            }
-            outputSeen = true;
-            request.outputFolder = *value;
-            continue;
         }
-        if (std::optional<std::string> value = OptionValue(arguments, i, "--from", error)) {
-            if (!error.empty()) {
-                return Failure(error);
-            }
-            if (fromSeen) {
-                return Failure("--from given more than once");
-            }
-            if (value->empty()) {
-                return Failure("--from needs a path to exhibition.tsd");
-            }
-            fromSeen = true;
-            request.fromDocument = *value;
+        if (matched) {
             continue;
         }
         if (argument == "--item") {
@@ -111,7 +112,7 @@ ParseResult ParseBuild(const std::vector<std::string>& arguments) {
         }
         return Failure("unexpected argument: " + argument + " (files follow --item)");
     }
-    if (!outputSeen) {
+    if (!single[0].seen) {
         return Failure("build needs --output DIR");
     }
     return Success(std::move(command));

@@ -26,13 +26,7 @@ for file in "${expected[@]}"; do
     [ -e "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
 
-examples="$source_dir/examples"
-items=()
-for name in lighthouse ammonite comet; do
-    items+=(--item "$examples/scenes/$name/$name.tsd"
-            "$examples/images/${name}_thumb.jpg" "$examples/images/${name}_desc.png")
-done
-"$prefix/$bindir/lumo-cli" build --output "$work/show" "${items[@]}"
+"$source_dir/examples/build-sample.sh" "$prefix/$bindir/lumo-cli" "$work/show"
 
 for file in exhibition.tsd 00 01 02 up.jpg down.jpg; do
     [ -e "$work/show/$file" ] || { echo "missing from the built exhibition: $file" >&2; exit 1; }
