@@ -20,6 +20,18 @@ const char* const kFooter = "\n"
 
 } // namespace
 
+void AppendNavigationPart(std::string& text, std::size_t n,
+                          const std::vector<std::string>& topGroupNames) {
+    text += '\n';
+    AppendNavigation(text, n, topGroupNames);
+    text += '\n';
+    AppendGotoEvents(text, n, topGroupNames);
+    text += '\n';
+    AppendMenuPages(text, n);
+    text += '\n';
+    AppendDescriptionGroups(text, n);
+}
+
 std::string AssembleExhibitionText(const EntryList& staged,
                                    std::vector<std::string>& topGroupNames) {
     const std::size_t n = staged.size();
@@ -40,14 +52,7 @@ std::string AssembleExhibitionText(const EntryList& staged,
         AppendDescriptionRecord(text, staged[i], static_cast<int>(i));
     }
 
-    text += '\n';
-    AppendNavigation(text, n, topGroupNames);
-    text += '\n';
-    AppendGotoEvents(text, n, topGroupNames);
-    text += '\n';
-    AppendMenuPages(text, n);
-    text += '\n';
-    AppendDescriptionGroups(text, n);
+    AppendNavigationPart(text, n, topGroupNames);
 
     text += kFooter;
     return text;

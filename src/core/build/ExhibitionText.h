@@ -12,4 +12,9 @@ namespace lumo {
 std::string AssembleExhibitionText(const EntryList& staged,
                                    std::vector<std::string>& topGroupNames);
 
+// The navigation part that ends the body: navigation, goto events, menu pages and
+// description groups, each after an empty line.
+void AppendNavigationPart(std::string& text, std::size_t n,
+                          const std::vector<std::string>& topGroupNames);
+
 } // namespace lumo

@@ -1,4 +1,5 @@
 #include "build/DocumentLayout.h"
+#include "build/ExhibitionText.h"
 
 #include "support/TempDir.h"
 
@@ -32,15 +33,9 @@ std::vector<std::string> SurNames(std::size_t n) {
 }
 
 // The navigation part as the build places it: each section after an empty line.
-std::string NavigationPart(std::size_t n, const std::vector<std::string>& names) {
-    std::string text = "\n";
-    AppendNavigation(text, n, names);
-    text += "\n";
-    AppendGotoEvents(text, n, names);
-    text += "\n";
-    AppendMenuPages(text, n);
-    text += "\n";
-    AppendDescriptionGroups(text, n);
+std::string NavigationText(std::size_t n, const std::vector<std::string>& names) {
+    std::string text;
+    AppendNavigationPart(text, n, names);
     return text;
 }
 
@@ -51,7 +46,7 @@ TEST(DocumentLayoutGolden, NavigationPartMatchesExpectedText) {
             test::ReadFile(std::string(LUMO_SOURCE_DIR) + "/tests/core/build/golden/layout/" +
                            c.folder + "/expected.txt");
         ASSERT_FALSE(expected.empty());
-        EXPECT_EQ(NavigationPart(c.n, SurNames(c.n)), expected);
+        EXPECT_EQ(NavigationText(c.n, SurNames(c.n)), expected);
     }
 }
 

@@ -1,9 +1,7 @@
 #include "model/MainDialogModel.h"
 #include "platform/PathParts.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
-#include "support/FakeControls.h"
 #include "support/TempDir.h"
+#include "support/TestDialog.h"
 #include "support/TestImages.h"
 
 #include <gtest/gtest.h>
@@ -87,26 +85,22 @@ TEST(RoundTrip, ABuiltExhibitionReloadsTheSameItemsInOrder) {
         test::TempDir source;
         test::TempDir target;
 
-        test::FakeControls controls;
-        RecordingMessageBox messages;
-        ScriptedFolderChooser chooser({target.path().string()});
-        MainDialogModel dialog(controls, messages, chooser);
-        dialog.Initialise();
+        test::TestDialog built({target.path().string()});
+        MainDialogModel& dialog = built.model;
         for (std::size_t i = 0; i < count; ++i) {
             const ExhibitionEntry item = MakeItem(random, source.path() / std::to_string(i));
             dialog.HandleDroppedFiles(
                 {item.documentPath, item.thumbnailPath, item.descriptionPath});
             dialog.AddCurrentEntry();
         }
-        ASSERT_EQ(dialog.entries().size(), count) << ::testing::PrintToString(messages.texts());
+        ASSERT_EQ(dialog.entries().size(), count)
+            << ::testing::PrintToString(built.messages.texts());
         ASSERT_EQ(dialog.BuildExhibition(), BuildOutcome::Written);
-        ASSERT_EQ(messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
+        ASSERT_EQ(built.messages.texts(),
+                  std::vector<std::string>{"展示用tsdファイルを作成しました"});
 
-        test::FakeControls reloadControls;
-        RecordingMessageBox reloadMessages;
-        ScriptedFolderChooser reloadChooser;
-        MainDialogModel reloaded(reloadControls, reloadMessages, reloadChooser);
-        reloaded.Initialise();
+        test::TestDialog reloading;
+        MainDialogModel& reloaded = reloading.model;
         reloaded.HandleDroppedFiles({target / "exhibition.tsd"});
 
         ASSERT_EQ(NamesOf(reloaded.entries()), NamesOf(dialog.entries()));

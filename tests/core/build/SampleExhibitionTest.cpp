@@ -1,9 +1,6 @@
 #include "support/SampleExhibition.h"
-#include "model/MainDialogModel.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
-#include "support/FakeControls.h"
 #include "support/TempDir.h"
+#include "support/TestDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -30,17 +27,14 @@ std::string DocumentText(const std::filesystem::path& path) {
 // scene documents, renamed, followed by their image records.
 TEST(SampleExhibition, BuildsTheScenesUnderTheirEntryPrefixes) {
     test::TempDir show;
-    test::FakeControls controls;
-    RecordingMessageBox messages;
-    ScriptedFolderChooser chooser({show.path().string()});
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
+    test::TestDialog dialog({show.path().string()});
+    MainDialogModel& model = dialog.model;
     for (const test::SampleItem& item : {test::SampleItems()[0], test::SampleItems()[1]}) {
         model.HandleDroppedFiles({item.document, item.thumbnail, item.description});
         model.AddCurrentEntry();
     }
     ASSERT_EQ(model.BuildExhibition(), BuildOutcome::Written);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
+    EXPECT_EQ(dialog.messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
 
     const std::string expected =
         "<data name=\"00_tower\" ><file path=\"00\\tower.dat\" /></data>\n"
