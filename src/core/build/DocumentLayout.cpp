@@ -1,6 +1,5 @@
 #include "build/DocumentLayout.h"
-
-#include <cstdio>
+#include "model/EntryNumber.h"
 
 namespace lumo {
 
@@ -10,13 +9,6 @@ constexpr std::size_t kPageSize = 6;
 
 // Vertical coordinate of a thumbnail by its row on a menu page.
 constexpr const char* kRowPositions[kPageSize] = {"0.86", "0.58", "0.30", "0.02", "-0.26", "-0.54"};
-
-// A number as "%02d" prints it: at least two digits.
-std::string TwoDigits(std::size_t value) {
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%02zu", value);
-    return buffer;
-}
 
 // The name list can be shorter than the entry count; a missing name reads as empty.
 const std::string& NameAt(const std::vector<std::string>& names, std::size_t index) {
@@ -91,7 +83,7 @@ void AppendWaitAnimationEvent(std::string& text) {
 
 // The up and down events of a page both show that page.
 void AppendPagingEvents(std::string& text, std::size_t page) {
-    const std::string pp = TwoDigits(page);
+    const std::string pp = EntryNumber(page);
     const std::string showPage =
         R"(<targetSpace index="0"/><topGroup name="menu)" + pp + R"(" /></event>)" + "\n";
     text += R"(<event name="up)" + pp + R"(">)" + "\n";
@@ -102,7 +94,7 @@ void AppendPagingEvents(std::string& text, std::size_t page) {
 }
 
 void AppendThumbnail(std::string& text, std::size_t entry) {
-    const std::string nn = TwoDigits(entry);
+    const std::string nn = EntryNumber(entry);
     text += R"(<image shape="flat" size="0.4" image_data="me)" + nn +
             R"(" note="img" coordinate="-1.664, )" + kRowPositions[entry % kPageSize] +
             R"(, 0.0" ambient="255,255,255" diffuse="0,0,0" specular="0,0,0" opacity="1.0")" +
@@ -113,18 +105,18 @@ void AppendUpButton(std::string& text, std::size_t targetPage) {
     text += R"(<image shape="flat" size="0.4" image_data="up" note="up")"
             R"( coordinate="-1.664,-0.76,0.1" ambient="255,255,255" diffuse="0,0,0")"
             R"( specular="0,0,0" opacity="1.0" event="up)" +
-            TwoDigits(targetPage) + R"(" />)" + "\n";
+            EntryNumber(targetPage) + R"(" />)" + "\n";
 }
 
 void AppendDownButton(std::string& text, std::size_t targetPage) {
     text += R"(<image shape="flat" size="0.4" image_data="down" note="down")"
             R"( coordinate="-1.664,-0.92,0.1" ambient="255,255,255" diffuse="0,0,0")"
             R"( specular="0,0,0" opacity="1.0" event="down)" +
-            TwoDigits(targetPage) + R"(" />)" + "\n";
+            EntryNumber(targetPage) + R"(" />)" + "\n";
 }
 
 void AppendMenuPage(std::string& text, std::size_t page, std::size_t n) {
-    text += R"(<drawGroup name="menu)" + TwoDigits(page) + R"(" type="unit" layer="back">)" +
+    text += R"(<drawGroup name="menu)" + EntryNumber(page) + R"(" type="unit" layer="back">)" +
             "<drawUnit>\n";
     const std::size_t first = page * kPageSize;
     for (std::size_t entry = first; entry < n && entry < first + kPageSize; ++entry) {
@@ -156,7 +148,7 @@ void AppendNavigation(std::string& text, std::size_t n,
 void AppendGotoEvents(std::string& text, std::size_t n,
                       const std::vector<std::string>& topGroupNames) {
     for (std::size_t i = 0; i < n; ++i) {
-        text += R"(<event name="goto_ob)" + TwoDigits(i) + R"(" >)" + "\n";
+        text += R"(<event name="goto_ob)" + EntryNumber(i) + R"(" >)" + "\n";
         text += R"(<targetSpace index="1" /><topGroup name=")" + NameAt(topGroupNames, i) +
                 R"(" />)" + "\n";
         text += R"(<reset scale="on" trans="on" rotCenter="on" rot="on" clip="on" clipRot="on")"
@@ -173,7 +165,7 @@ void AppendMenuPages(std::string& text, std::size_t n) {
 
 void AppendDescriptionGroups(std::string& text, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
-        const std::string nn = TwoDigits(i);
+        const std::string nn = EntryNumber(i);
         text += R"(<drawGroup name="ex)" + nn + R"(" layer="back" ><drawUnit>)" + "\n";
         text += R"(<image shape="flat" size="2.0" image_data="ex)" + nn +
                 R"(" coordinate="-0.764,0.0,0.0" ambient="255,255,255" diffuse="0,0,0")"

@@ -1,20 +1,14 @@
 #include "build/ImageRecords.h"
 
+#include "model/EntryNumber.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace lumo {
 
 namespace {
-
-std::string TwoDigits(int number) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", number);
-    return buffer;
-}
 
 // One line declaring an image of entry folder NN. An image without a readable size is
 // still declared, as 0 by 0, so that the groups referring to it keep a target.
@@ -25,7 +19,7 @@ void AppendImageRecord(std::string& text, const std::string& namePrefix,
     ProbeImageSize(imagePath, width, height);
     std::string type = ExtensionOf(imagePath);
     type.erase(std::remove(type.begin(), type.end(), '.'), type.end());
-    const std::string number = TwoDigits(index);
+    const std::string number = EntryNumber(static_cast<std::size_t>(index));
     text += "<data name=\"" + namePrefix + number + "\" type=\"image\" format=\"RGB\" size=\"" +
             std::to_string(width) + ", " + std::to_string(height) + "\" ><file type=\"" + type +
             "\" path=\"" + number + "\\" + FileNamePart(imagePath) + "\" /></data>\n";

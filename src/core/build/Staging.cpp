@@ -1,10 +1,10 @@
 #include "build/Staging.h"
 
+#include "model/EntryNumber.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -45,12 +45,6 @@ bool IsSafeTarget(const std::string& target, const std::string& folder, const st
     return normalTarget.size() > inside.size() &&
            normalTarget.compare(0, inside.size(), inside) == 0 &&
            normalTarget != NormalForm(source);
-}
-
-std::string EntryNumber(std::size_t index) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%02d", static_cast<int>(index));
-    return number;
 }
 
 // Copies and reports progress; the running total spans the whole build.

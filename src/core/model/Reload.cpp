@@ -1,10 +1,9 @@
 #include "build/Staging.h"
 #include "model/DropIntake.h"
+#include "model/EntryNumber.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
-
-#include <cstdio>
 
 namespace lumo {
 
@@ -26,9 +25,7 @@ bool MainDialogModel::ReloadExhibition(const std::string& path) {
     const std::string folder = FolderPart(path);
     entries_.clear();
     for (int i = 0; i < kMaxReloadedEntries; ++i) {
-        char number[8];
-        std::snprintf(number, sizeof number, "%02d", i);
-        const std::string candidate = folder + number;
+        const std::string candidate = folder + EntryNumber(static_cast<std::size_t>(i));
         if (!PathExists(candidate)) {
             break;
         }

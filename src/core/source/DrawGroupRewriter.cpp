@@ -1,23 +1,16 @@
 #include "source/DrawGroupRewriter.h"
 
+#include "model/EntryNumber.h"
 #include "source/ElementCutter.h"
 #include "source/SourceElements.h"
 #include "source/SourceReader.h"
 #include "source/TextEdits.h"
-
-#include <cstdio>
 
 namespace lumo {
 
 namespace {
 
 constexpr std::string_view kTopGroupMarker = "Sur";
-
-std::string TwoDigits(int number) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d", number);
-    return digits;
-}
 
 // The value of the first name="…" in a draw group.
 std::string GroupName(const std::string& group) {
@@ -47,7 +40,7 @@ void AppendDataElements(std::string& text, ElementCutter& elements, const std::s
 
 void AppendEntryFragments(std::string& text, const ExhibitionEntry& staged, int index,
                           std::vector<std::string>& topGroupNames) {
-    const std::string nn = TwoDigits(index);
+    const std::string nn = EntryNumber(static_cast<std::size_t>(index));
 
     std::string joined;
     {
