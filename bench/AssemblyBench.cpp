@@ -1,6 +1,6 @@
 // Assembling exhibition.tsd for 1, 12 and 99 staged items: each item's scene document is
 // read and rewritten and its two images probed, then the navigation is laid out.
-#include "build/ExhibitionText.h"
+#include "exhibition/ExhibitionText.h"
 
 #include "support/TempDir.h"
 #include "support/TestImages.h"

@@ -4,8 +4,8 @@
 //   LUMO_STAGING_WORKLOAD=/var/tmp/lumo-workload build/bin/bench_StagingBench
 //   make bench generates a workload, runs this with the other benchmarks and removes it.
 
-#include "build/Staging.h"
-#include "platform/RecordingMessageBox.h"
+#include "exhibition/Staging.h"
+#include "support/RecordingMessageBox.h"
 
 #include <benchmark/benchmark.h>
 

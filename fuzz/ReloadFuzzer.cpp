@@ -8,8 +8,8 @@
 #include "model/MainDialogModel.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliMessageBox.h"
+#include "cli/NoFolderChooser.h"
 #include "cli/OutputFolderChooser.h"
 #include "cli/ProgressLine.h"
 #include "cli/SilentControls.h"
@@ -9,7 +10,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
-#include "platform/ScriptedFolderChooser.h"
 
 #include <filesystem>
 #include <ostream>
@@ -134,7 +134,7 @@ int RunList(const std::string& path, const Console& console) {
     }
     ProgressLine progress(console.err);
     CliMessageBox messages(console.err, progress);
-    ScriptedFolderChooser chooser;
+    NoFolderChooser chooser;
     SilentControls controls;
     MainDialogModel model(controls, messages, chooser);
     model.Initialise();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/Progress.h"
+#include "exhibition/Progress.h"
 
 #include <cstdint>
 #include <iosfwd>

@@ -1,7 +1,7 @@
 #include "AboutDlg.h"
 #include "LumoDlg.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 
 #include <QDir>
 #include <QDropEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/MainDialogModel.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
 #include "support/FakeControls.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 
 #include <deque>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "build/BuildCommand.h"
-#include "build/Progress.h"
+#include "entry/ExhibitionEntry.h"
+#include "exhibition/BuildCommand.h"
+#include "exhibition/Progress.h"
 #include "model/DialogControls.h"
-#include "model/ExhibitionEntry.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
 

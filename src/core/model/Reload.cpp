@@ -1,8 +1,8 @@
-#include "build/Staging.h"
+#include "entry/EntryNumber.h"
 #include "model/DropIntake.h"
-#include "model/EntryNumber.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
+#include "platform/ListFolder.h"
 #include "platform/PathParts.h"
 
 namespace lumo {

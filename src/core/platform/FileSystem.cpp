@@ -15,10 +15,6 @@
 #include <iterator>
 #include <system_error>
 
-#ifndef LUMO_DATA_RELATIVE_DIR
-#define LUMO_DATA_RELATIVE_DIR "../share/lumo"
-#endif
-
 namespace fs = std::filesystem;
 
 namespace lumo {

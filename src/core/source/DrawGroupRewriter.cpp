@@ -1,6 +1,6 @@
 #include "source/DrawGroupRewriter.h"
 
-#include "model/EntryNumber.h"
+#include "entry/EntryNumber.h"
 #include "source/ElementCutter.h"
 #include "source/SourceElements.h"
 #include "source/SourceReader.h"

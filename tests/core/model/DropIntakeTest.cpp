@@ -1,7 +1,7 @@
 #include "model/MainDialogModel.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
 #include "support/FakeControls.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
@@ -18,9 +18,9 @@ namespace {
 class DropIntake : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"scene.tsd", "Scene.TSD", "other.tsd", "Exhibition.tsd",
-                                 "EXHIBITION.TSD", "notes.txt", "image.gif", "archive.jpg.zip",
-                                 "noextension", "photo.my file"}) {
+        for (const char* name :
+             {"scene.tsd", "Scene.TSD", "other.tsd", "Exhibition.tsd", "EXHIBITION.TSD",
+              "notes.txt", "image.gif", "archive.jpg.zip", "noextension", "photo.my file"}) {
             test::WriteFile(dir.path() / name, "x");
         }
         test::WriteJpeg(dir / "wide.jpg", 192, 108);

@@ -1,7 +1,7 @@
 #include "model/MainDialogModel.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
 #include "support/FakeControls.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "model/MainDialogModel.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
 #include "support/FakeControls.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
@@ -67,8 +67,8 @@ TEST_F(Reload, BuildsOneEntryPerFolderUntilTheFirstGap) {
     EXPECT_EQ(controls.document, P("00/a.tsd"));
     EXPECT_FALSE(model.arrowKeyPressed());
     EXPECT_EQ(model.browseStartPath(), Exhibition());
-    EXPECT_EQ(messages.calls,
-              (std::vector<RecordingMessageBox::Call>{{RecordingMessageBox::Kind::Ask, kQuestion}}));
+    EXPECT_EQ(messages.calls, (std::vector<RecordingMessageBox::Call>{
+                                  {RecordingMessageBox::Kind::Ask, kQuestion}}));
 }
 
 TEST_F(Reload, FieldsAFolderLacksAreInheritedFromThePreviousOne) {

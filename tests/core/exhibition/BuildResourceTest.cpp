@@ -1,9 +1,9 @@
 // What a build costs in file reads and memory, measured from outside the core: inotify
 // tells which files were opened for reading, and forked children report their peak
 // memory or run under a lowered address-space limit.
-#include "build/BuildCommand.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
+#include "exhibition/BuildCommand.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 

@@ -1,5 +1,5 @@
-#include "build/DocumentLayout.h"
-#include "build/ExhibitionText.h"
+#include "exhibition/DocumentLayout.h"
+#include "exhibition/ExhibitionText.h"
 
 #include "support/TempDir.h"
 
@@ -43,7 +43,7 @@ TEST(DocumentLayoutGolden, NavigationPartMatchesExpectedText) {
     for (const auto& c : kGoldenCases) {
         SCOPED_TRACE(c.folder);
         const std::string expected =
-            test::ReadFile(std::string(LUMO_SOURCE_DIR) + "/tests/core/build/golden/layout/" +
+            test::ReadFile(std::string(LUMO_SOURCE_DIR) + "/tests/core/exhibition/golden/layout/" +
                            c.folder + "/expected.txt");
         ASSERT_FALSE(expected.empty());
         EXPECT_EQ(NavigationText(c.n, SurNames(c.n)), expected);

@@ -1,4 +1,4 @@
-#include "build/ImageRecords.h"
+#include "exhibition/ImageRecords.h"
 
 #include "support/TempDir.h"
 #include "support/TestImages.h"

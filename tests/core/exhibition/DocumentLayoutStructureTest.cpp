@@ -1,4 +1,4 @@
-#include "build/DocumentLayout.h"
+#include "exhibition/DocumentLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/build/StagingFixture.h"
+#include "core/exhibition/StagingFixture.h"
 
 #include <filesystem>
 #include <functional>
@@ -104,7 +104,9 @@ struct FailureCase {
     std::vector<std::string> tree;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StagingFailureTest : public StagingTest, public ::testing::WithParamInterface<FailureCase> {};
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ExhibitionEntry.h"
+#include "entry/ExhibitionEntry.h"
 
 #include <string>
 

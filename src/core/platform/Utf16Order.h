@@ -11,7 +11,4 @@ namespace lumo {
 // becomes the unit 0xDC00 + byte, so every name keeps a distinct, stable key.
 std::u16string Utf16Units(std::string_view utf8);
 
-// Ordinal, case-sensitive comparison of two UTF-8 texts by their UTF-16 code units.
-bool Utf16Less(std::string_view a, std::string_view b);
-
 } // namespace lumo

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "build/Staging.h"
-#include "platform/RecordingMessageBox.h"
+#include "exhibition/Staging.h"
+#include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/build/StagingFixture.h"
+#include "core/exhibition/StagingFixture.h"
 
 #include <filesystem>
 #include <map>

@@ -1,8 +1,9 @@
-#include "build/Staging.h"
+#include "exhibition/Staging.h"
 
-#include "model/EntryNumber.h"
+#include "entry/EntryNumber.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/ListFolder.h"
 #include "platform/PathParts.h"
 
 #include <filesystem>
@@ -190,12 +191,6 @@ void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
             return;
         }
     }
-}
-
-void CopyFolderFiles(const std::string& source, const std::string& target, IMessageBox& messages,
-                     const StagingObserver& observer) {
-    Stager stager(messages, observer, 0);
-    stager.copyFolderFiles(source, target);
 }
 
 } // namespace lumo

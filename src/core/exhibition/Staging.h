@@ -1,7 +1,7 @@
 #pragma once
 
-#include "build/Progress.h"
-#include "model/ExhibitionEntry.h"
+#include "entry/ExhibitionEntry.h"
+#include "exhibition/Progress.h"
 #include "platform/MessageBox.h"
 
 #include <string>
@@ -22,15 +22,5 @@ void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
 void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
                   const std::string& resourceFolder, EntryList& staged, IMessageBox& messages,
                   const StagingObserver& observer = {});
-
-// Copies the files directly in source (not its sub-folders) into target; the first
-// file that cannot be copied is reported and ends the copy.
-void CopyFolderFiles(const std::string& source, const std::string& target, IMessageBox& messages,
-                     const StagingObserver& observer = {});
-
-// Full paths of everything matching pattern (a folder part and a wildcard name in which
-// '*' stands for any run of characters), "." and ".." included, sorted by UTF-16 code
-// units; empty when nothing matches.
-std::vector<std::string> ListFolder(const std::string& pattern);
 
 } // namespace lumo

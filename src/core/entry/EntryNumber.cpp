@@ -1,4 +1,4 @@
-#include "model/EntryNumber.h"
+#include "entry/EntryNumber.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "build/Staging.h"
+#include "platform/ListFolder.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

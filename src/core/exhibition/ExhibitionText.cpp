@@ -1,7 +1,7 @@
-#include "build/ExhibitionText.h"
+#include "exhibition/ExhibitionText.h"
 
-#include "build/DocumentLayout.h"
-#include "build/ImageRecords.h"
+#include "exhibition/DocumentLayout.h"
+#include "exhibition/ImageRecords.h"
 #include "source/DrawGroupRewriter.h"
 
 namespace lumo {

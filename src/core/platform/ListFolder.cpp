@@ -1,7 +1,8 @@
-#include "build/Staging.h"
-#include "build/Utf16Order.h"
+#include "platform/ListFolder.h"
+
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
+#include "platform/Utf16Order.h"
 
 #include <algorithm>
 #include <string_view>

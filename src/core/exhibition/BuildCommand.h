@@ -1,7 +1,7 @@
 #pragma once
 
-#include "build/Progress.h"
-#include "model/ExhibitionEntry.h"
+#include "entry/ExhibitionEntry.h"
+#include "exhibition/Progress.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
 

@@ -1,4 +1,4 @@
-#include "build/DocumentFile.h"
+#include "exhibition/DocumentFile.h"
 
 #include "platform/FileSystem.h"
 

@@ -1,5 +1,5 @@
-#include "build/DocumentLayout.h"
-#include "model/EntryNumber.h"
+#include "exhibition/DocumentLayout.h"
+#include "entry/EntryNumber.h"
 
 namespace lumo {
 

@@ -1,8 +1,8 @@
-#include "build/BuildCommand.h"
+#include "exhibition/BuildCommand.h"
 
-#include "build/DocumentFile.h"
-#include "build/ExhibitionText.h"
-#include "build/Staging.h"
+#include "exhibition/DocumentFile.h"
+#include "exhibition/ExhibitionText.h"
+#include "exhibition/Staging.h"
 #include "platform/PathParts.h"
 #include "source/DataCollector.h"
 

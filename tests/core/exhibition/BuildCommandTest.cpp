@@ -1,9 +1,9 @@
-#include "build/BuildCommand.h"
-#include "build/DocumentFile.h"
+#include "exhibition/BuildCommand.h"
+#include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScriptedFolderChooser.h"
 #include "support/FakeControls.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

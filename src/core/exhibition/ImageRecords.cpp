@@ -1,6 +1,6 @@
-#include "build/ImageRecords.h"
+#include "exhibition/ImageRecords.h"
 
-#include "model/EntryNumber.h"
+#include "entry/EntryNumber.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 

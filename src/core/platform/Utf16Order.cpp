@@ -1,4 +1,4 @@
-#include "build/Utf16Order.h"
+#include "platform/Utf16Order.h"
 
 #include <cstdint>
 
@@ -75,10 +75,6 @@ std::u16string Utf16Units(std::string_view utf8) {
         i += length;
     }
     return units;
-}
-
-bool Utf16Less(std::string_view a, std::string_view b) {
-    return Utf16Units(a) < Utf16Units(b);
 }
 
 } // namespace lumo

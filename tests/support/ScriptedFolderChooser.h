@@ -8,8 +8,8 @@
 
 namespace lumo {
 
-// Answers with prepared folders in order, then cancels. Serves the command-line tool
-// (one folder given on the command line) and tests, which also read the start paths.
+// Test double: answers with prepared folders in order, then cancels, and keeps the start
+// paths it was opened at.
 class ScriptedFolderChooser final : public IFolderChooser {
 public:
     ScriptedFolderChooser() = default;
