@@ -5,12 +5,14 @@
 #include "DialogUnits.h"
 #include "DroppedFiles.h"
 #include "EntryListBox.h"
+#include "PreviewTip.h"
 #include "StagingProgress.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +80,7 @@ CLumoDlg::CLumoDlg(IMessageBox& messages, IFolderChooser& chooser, QWidget* pare
     CreateControls();
     setAcceptDrops(true);
     WatchChildren();
+    previewTip_ = new PreviewTip(this);
     model_.Initialise();
 }
 
@@ -158,6 +161,14 @@ bool CLumoDlg::eventFilter(QObject* watched, QEvent* event) {
             Qt::QueuedConnection);
         return true;
     }
+    case QEvent::ToolTip: {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        return ShowPreview(watched, help->pos()) || QDialog::eventFilter(watched, event);
+    }
+    case QEvent::Leave:
+    case QEvent::MouseButtonPress:
+        previewTip_->hide();
+        return QDialog::eventFilter(watched, event);
     case QEvent::ContextMenu: {
         const std::unique_ptr<QMenu> menu = ContextMenuFor(qobject_cast<QWidget*>(watched));
         menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -166,6 +177,36 @@ bool CLumoDlg::eventFilter(QObject* watched, QEvent* event) {
     default:
         return QDialog::eventFilter(watched, event);
     }
+}
+
+// Hovering an entry of the list shows its thumbnail and description side by side;
+// hovering the thumbnail or description field shows that image.
+bool CLumoDlg::ShowPreview(QObject* watched, const QPoint& position) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QString title;
+    QStringList images;
+    if (widget == list_->viewport()) {
+        const int row = list_->row(list_->itemAt(position));
+        if (row < 0 || row >= static_cast<int>(model_.entries().size())) {
+            return false;
+        }
+        const ExhibitionEntry& entry = model_.entries()[static_cast<std::size_t>(row)];
+        title = QString::fromStdString(entry.documentPath);
+        images = {QString::fromStdString(entry.thumbnailPath),
+                  QString::fromStdString(entry.descriptionPath)};
+    } else if (widget == thumbnail_ || widget == description_) {
+        title = static_cast<QLineEdit*>(widget)->text();
+        images = {title};
+    }
+    if (title.isEmpty()) {
+        return false;
+    }
+    QList<ImagePreview> shown;
+    for (const QString& image : images) {
+        shown.append(previews_.preview(image));
+    }
+    previewTip_->showPreviews(title, shown, widget->mapToGlobal(position));
+    return true;
 }
 
 bool CLumoDlg::FilterKey(const QKeyEvent& key) {
@@ -267,7 +308,6 @@ void CLumoDlg::appendListItem(const std::string& text) {
     const QSignalBlocker silent(list_);
     auto* item = new QListWidgetItem(QString::fromStdString(text), list_);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setToolTip(item->text());
 }
 
 void CLumoDlg::selectListItem(int index) {

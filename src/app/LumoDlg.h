@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImagePreviews.h"
 #include "ProgressAwareMessageBox.h"
 #include "model/DialogControls.h"
 #include "model/MainDialogModel.h"
@@ -16,6 +17,7 @@ class QMenu;
 namespace lumo {
 
 class EntryListBox;
+class PreviewTip;
 
 // The main dialog: the controls of the entry list, each identified by its number as
 // object name, wired to the dialog model. Messages and the folder choice go through the
@@ -52,6 +54,7 @@ private:
     void CreateControls();
     void WatchChildren();
     bool FilterKey(const QKeyEvent& key);
+    bool ShowPreview(QObject* watched, const QPoint& position);
     void BuildExhibition();
     void ShowAbout();
     QLineEdit* FieldEdit(Field field) const;
@@ -63,6 +66,8 @@ private:
     QLineEdit* description_ = nullptr;
     QLineEdit* count_ = nullptr;
     EntryListBox* list_ = nullptr;
+    ImagePreviews previews_;
+    PreviewTip* previewTip_ = nullptr;
     bool building_ = false;
     std::vector<std::vector<std::string>> dropsDuringBuild_;
 };
