@@ -9,7 +9,7 @@ packages=(
     cmake make g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg62-turbo-dev libpng-dev
-    qt6-base-dev libgl-dev fonts-ipafont-gothic
+    qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
     desktop-file-utils
 )
 for extra in "$@"; do

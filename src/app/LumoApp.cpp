@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
 
 namespace lumo {
@@ -38,9 +37,9 @@ CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
     setWindowIcon(ApplicationIcon());
-    // Standard buttons and edit menus in the desktop's language, where Qt's translations
-    // are installed.
-    if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    // Standard dialogs and buttons speak Japanese like the rest of the window, where Qt's
+    // translations are installed; without them they stay English.
+    if (qtTexts_.load(QStringLiteral("qtbase_ja"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         installTranslator(&qtTexts_);
     }
