@@ -25,6 +25,10 @@ public:
         finishProgress();
         return target_.ask(text);
     }
+    bool ask(const std::string& summary, const std::string& details) override {
+        finishProgress();
+        return target_.ask(summary, details);
+    }
 
 private:
     void finishProgress() {

@@ -8,9 +8,13 @@ namespace lumo {
 namespace {
 
 int Run(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
-        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        const std::string& details = {}) {
     QMessageBox box(icon, QApplication::applicationName(), QString::fromStdString(text), buttons,
                     owner);
+    if (!details.empty()) {
+        box.setDetailedText(QString::fromStdString(details));
+    }
     box.setDefaultButton(defaultButton);
     box.setWindowModality(Qt::WindowModal);
     return box.exec();
@@ -27,8 +31,12 @@ void QtMessageBox::showError(const std::string& text) {
 }
 
 bool QtMessageBox::ask(const std::string& text) {
-    return Run(owner_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes) == QMessageBox::Yes;
+    return ask(text, {});
+}
+
+bool QtMessageBox::ask(const std::string& summary, const std::string& details) {
+    return Run(owner_, QMessageBox::Question, summary, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes, details) == QMessageBox::Yes;
 }
 
 } // namespace lumo

@@ -15,6 +15,7 @@ public:
     void show(const std::string& text) override;
     void showError(const std::string& text) override;
     bool ask(const std::string& text) override;
+    bool ask(const std::string& summary, const std::string& details) override;
 
 private:
     QPointer<QWidget> owner_;

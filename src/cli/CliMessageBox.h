@@ -24,6 +24,10 @@ public:
         progress_.End();
         return console_.ask(text);
     }
+    bool ask(const std::string& summary, const std::string& details) override {
+        progress_.End();
+        return console_.ask(summary, details);
+    }
 
     int shownCount() const { return console_.shownCount(); }
 

@@ -334,6 +334,7 @@ public:
     }
     void showError(const std::string& text) override { shown.push_back(text); }
     bool ask(const std::string&) override { return true; }
+    bool ask(const std::string&, const std::string&) override { return true; }
 
     std::vector<std::string> shown;
     std::function<void()> onShow;

@@ -16,13 +16,15 @@ public:
     struct Call {
         Kind kind;
         std::string text;
+        std::string details = {};
         bool operator==(const Call&) const = default;
     };
 
     void show(const std::string& text) override { calls.push_back({Kind::Show, text}); }
     void showError(const std::string& text) override { calls.push_back({Kind::Error, text}); }
-    bool ask(const std::string& text) override {
-        calls.push_back({Kind::Ask, text});
+    bool ask(const std::string& text) override { return ask(text, {}); }
+    bool ask(const std::string& text, const std::string& details) override {
+        calls.push_back({Kind::Ask, text, details});
         if (answers.empty()) {
             return true;
         }

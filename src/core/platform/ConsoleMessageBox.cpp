@@ -21,4 +21,9 @@ bool ConsoleMessageBox::ask(const std::string& text) {
     return answer_;
 }
 
+bool ConsoleMessageBox::ask(const std::string& summary, const std::string& details) {
+    out_ << details << (details.empty() || details.back() == '\n' ? "" : "\n");
+    return ask(summary);
+}
+
 } // namespace lumo

@@ -15,6 +15,7 @@ public:
     void show(const std::string& text) override;
     void showError(const std::string& text) override;
     bool ask(const std::string& text) override;
+    bool ask(const std::string& summary, const std::string& details) override;
 
     // How many messages and errors were shown (questions not counted).
     int shownCount() const { return shown_; }

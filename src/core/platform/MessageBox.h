@@ -17,6 +17,9 @@ public:
     virtual void showError(const std::string& text) = 0;
     // Yes (the default) and No, question icon. True for Yes.
     virtual bool ask(const std::string& text) = 0;
+    // The same with a longer text (one item a line) that the curator may expand below
+    // the summary.
+    virtual bool ask(const std::string& summary, const std::string& details) = 0;
 };
 
 } // namespace lumo
