@@ -46,6 +46,10 @@ bool IsRegularFile(const std::string& path) {
     return !path.empty() && fs::is_regular_file(ToPath(path), ec);
 }
 
+bool IsReadable(const std::string& path) {
+    return !path.empty() && ::access(path.c_str(), IsFolder(path) ? R_OK | X_OK : R_OK) == 0;
+}
+
 bool CreateFolder(const std::string& path) {
     return !path.empty() && ::mkdir(path.c_str(), 0777) == 0;
 }

@@ -14,6 +14,10 @@ bool IsFolder(const std::string& path);
 // True when the path names an existing regular file (links followed).
 bool IsRegularFile(const std::string& path);
 
+// True when the process may read the file, or list the folder, at path; checked without
+// opening it.
+bool IsReadable(const std::string& path);
+
 // Creates exactly one folder; fails when it already exists (as anything) or its parent
 // is missing.
 bool CreateFolder(const std::string& path);
