@@ -10,6 +10,27 @@
 
 namespace lumo {
 
+DataReferences CollectDataReferences(std::string joined, const std::string& documentPath) {
+    const std::string folder = FolderPart(documentPath);
+    DataReferences references;
+    ElementCutter elements(std::move(joined), kDataStart, kDataEnd);
+    for (int i = 0; i < kMaxElementsPerKind; ++i) {
+        const std::string element = elements.CutNext();
+        if (element.empty()) {
+            return references;
+        }
+        std::string value = ExtractSpan(element, kPathAttribute, "\"");
+        ReplaceAll(value, kPathAttribute, "");
+        ReplaceAll(value, "\"", "");
+        references.values.push_back(value);
+        // The value is a Windows relative path; its backslashes separate folders.
+        std::replace(value.begin(), value.end(), '\\', kNativeSeparator);
+        references.paths.push_back(folder + value);
+    }
+    references.overLimit = !elements.CutNext().empty();
+    return references;
+}
+
 std::vector<std::string> CollectDataPaths(const std::string& documentPath) {
     std::string joined;
     {
@@ -17,23 +38,7 @@ std::vector<std::string> CollectDataPaths(const std::string& documentPath) {
         ReadSourceLines(documentPath, lines);
         joined = JoinLines(lines, "");
     }
-    const std::string folder = FolderPart(documentPath);
-
-    std::vector<std::string> paths;
-    ElementCutter elements(std::move(joined), kDataStart, kDataEnd);
-    for (int i = 0; i < kMaxElementsPerKind; ++i) {
-        const std::string element = elements.CutNext();
-        if (element.empty()) {
-            break;
-        }
-        std::string value = ExtractSpan(element, kPathAttribute, "\"");
-        ReplaceAll(value, kPathAttribute, "");
-        ReplaceAll(value, "\"", "");
-        // The value is a Windows relative path; its backslashes separate folders.
-        std::replace(value.begin(), value.end(), '\\', kNativeSeparator);
-        paths.push_back(folder + value);
-    }
-    return paths;
+    return CollectDataReferences(std::move(joined), documentPath).paths;
 }
 
 } // namespace lumo

@@ -5,8 +5,20 @@
 
 namespace lumo {
 
-// The data files and folders a scene document names, as absolute paths in document
-// order: its folder joined with each data element's path value (at most 100).
+// The data files and folders a scene document names, in document order, at most 100:
+// each data element's path value as written and the absolute path it stands for (the
+// document's folder joined with the value).
+struct DataReferences {
+    std::vector<std::string> values;
+    std::vector<std::string> paths;
+    // Data elements after the 100th were left out.
+    bool overLimit = false;
+};
+
+// From the document's lines joined without separators.
+DataReferences CollectDataReferences(std::string joined, const std::string& documentPath);
+
+// The absolute paths of the data references of the document at documentPath.
 std::vector<std::string> CollectDataPaths(const std::string& documentPath);
 
 } // namespace lumo

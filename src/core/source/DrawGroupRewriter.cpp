@@ -5,20 +5,11 @@
 #include "source/SourceElements.h"
 #include "source/SourceReader.h"
 #include "source/TextEdits.h"
+#include "source/TopGroup.h"
 
 namespace lumo {
 
 namespace {
-
-constexpr std::string_view kTopGroupMarker = "Sur";
-
-// The value of the first name="…" in a draw group.
-std::string GroupName(const std::string& group) {
-    std::string name = ExtractSpan(group, "name=\"", "\"");
-    ReplaceAll(name, "name=\"", "");
-    ReplaceAll(name, "\"", "");
-    return name;
-}
 
 // Appends every data element, prefixed, to text.
 void AppendDataElements(std::string& text, ElementCutter& elements, const std::string& nn) {
@@ -58,13 +49,8 @@ void AppendEntryFragments(std::string& text, const ExhibitionEntry& staged, int 
         "friendGroup=\"", "coordinate_data=\"", "index_data=\"",
         "volume_data=\"", "clipCap_data=\"",    "drawGroup name=\"",
     };
-    const std::string childGroup = "><childGroup name=\"ex" + nn + "\" />";
 
-    // One top group per entry: the first group named with the marker, else the first group.
-    std::string firstName;
-    std::string topName;
-    bool topFound = false;
-
+    TopGroupChoice topGroup;
     std::string groupItems;
     ElementCutter groups(dataElements.TakeRemaining(), kDrawGroupStart, kDrawGroupEnd);
     for (int i = 0; i < kMaxElementsPerKind; ++i) {
@@ -72,30 +58,17 @@ void AppendEntryFragments(std::string& text, const ExhibitionEntry& staged, int 
         if (group.empty()) {
             break;
         }
-        const std::string tag = ExtractSpan(group, kDrawGroupStart, ">");
-        std::string newTag = tag;
-        ReplaceAll(newTag, ">", childGroup);
-        ReplaceAll(group, tag, newTag);
-        ReplaceAll(group, "caption=\"ボリュームレンダリング\" ", "");
-        ReplaceAll(group, "caption=\"サーフェイスレンダリング\" ", "");
+        group = WithDescriptionGroup(std::move(group), nn);
         group += '\n';
-
-        const std::string name = GroupName(group);
-        if (i == 0) {
-            firstName = nn + "_" + name;
-        }
-        if (!topFound && name.find(kTopGroupMarker) != std::string::npos) {
-            topName = nn + "_" + name;
-            topFound = true;
-        }
-
+        topGroup.Consider(GroupName(group));
         for (const std::string_view attribute : kReferences) {
             ReplaceAll(group, attribute, std::string(attribute) + nn + "_");
         }
         groupItems += group;
     }
     text += groupItems;
-    topGroupNames.push_back(topFound ? topName : firstName);
+    topGroupNames.push_back(topGroup.groupCount() == 0 ? std::string()
+                                                       : nn + "_" + topGroup.chosen());
 }
 
 } // namespace lumo

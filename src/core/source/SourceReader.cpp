@@ -70,10 +70,10 @@ std::string ExtractSpan(std::string_view text, std::string_view start, std::stri
     return std::string(text.substr(s, e + end.size() - s));
 }
 
-void ReadSourceLines(const std::string& path, LineList& lines) {
+bool ReadSourceLines(const std::string& path, LineList& lines) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
-        return;
+        return false;
     }
     std::string text;
     if (DeclaresUtf8(bytes)) {
@@ -87,6 +87,7 @@ void ReadSourceLines(const std::string& path, LineList& lines) {
     }
     std::string().swap(bytes);
     ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return true;
 }
 
 } // namespace lumo

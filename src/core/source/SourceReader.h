@@ -14,7 +14,7 @@ std::string ExtractSpan(std::string_view text, std::string_view start, std::stri
 
 // Appends the lines of a scene document, decoded to UTF-8: as UTF-8 when its first line
 // that mentions "encoding" declares utf-8 or UTF-8, else in the legacy code page. A
-// document that cannot be opened gives no lines.
-void ReadSourceLines(const std::string& path, LineList& lines);
+// document that cannot be opened or read gives no lines and false.
+bool ReadSourceLines(const std::string& path, LineList& lines);
 
 } // namespace lumo

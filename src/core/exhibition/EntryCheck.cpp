@@ -1,0 +1,172 @@
+#include "exhibition/EntryCheck.h"
+
+#include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
+#include "platform/PathParts.h"
+#include "source/SourceSurvey.h"
+
+#include <map>
+
+namespace lumo {
+
+namespace {
+
+const char* const kPagingImages[] = {"up.jpg", "down.jpg"};
+
+class Checker {
+public:
+    explicit Checker(ProblemList& problems) : problems_(problems) {}
+
+    void setEntry(std::optional<std::size_t> entry) { entry_ = entry; }
+
+    void add(ProblemKind kind, const std::string& path, const std::string& detail = {}) {
+        problems_.push_back({entry_, kind, path, detail});
+    }
+
+    // A file the build copies: missing, or there but not a readable regular file.
+    void file(const std::string& path, ProblemKind missing) {
+        if (!PathExists(path)) {
+            add(missing, path);
+        } else if (!IsRegularFile(path) || !IsReadable(path)) {
+            add(ProblemKind::Unreadable, path);
+        }
+    }
+
+    // A data path without a file extension that names no file goes through the data
+    // folder steps: it must be a readable folder, and its sub-folders are not copied.
+    void folder(const std::string& path) {
+        if (!PathExists(path)) {
+            add(ProblemKind::MissingDataFolder, path);
+            return;
+        }
+        if (!IsFolder(path) || !IsReadable(path)) {
+            add(ProblemKind::Unreadable, path);
+            return;
+        }
+        const std::string inside = IsSeparator(path.back()) ? path : path + kNativeSeparator;
+        for (const std::string& name : FolderEntryNames(path)) {
+            if (name != "." && name != ".." && IsFolder(inside + name)) {
+                add(ProblemKind::DataSubfolder, inside + name);
+            }
+        }
+    }
+
+private:
+    ProblemList& problems_;
+    std::optional<std::size_t> entry_;
+};
+
+// A path value whose copy lands flat in the entry folder while the exhibition refers to
+// it with its folder part: one with a separator or a drive before its last component,
+// or a name that stands for a folder itself.
+bool HasFolderPart(std::string value) {
+    while (!value.empty() && (value.back() == '\\' || value.back() == '/')) {
+        value.pop_back();
+    }
+    return value == "." || value == ".." || value.find_first_of("\\/:") != std::string::npos;
+}
+
+bool SameSource(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    const std::optional<FileIdentity> first = IdentityOf(a);
+    return first && first == IdentityOf(b);
+}
+
+// The name a source gets in the entry folder, compared without regard to letter case
+// since exhibitions are opened on Windows.
+std::string TargetKey(std::string source) {
+    while (source.size() > 1 && IsSeparator(source.back())) {
+        source.pop_back();
+    }
+    return LowerAscii(FileNamePart(source));
+}
+
+// Sources in the order staging copies them; a later file replaces an earlier one of the
+// same name. A file and a folder of one name cannot both be made, so the first stays;
+// two folders are merged, the later one's files replacing the earlier one's.
+void CheckCollisions(Checker& checker, const ExhibitionEntry& entry,
+                     const std::vector<std::string>& dataPaths) {
+    struct Target {
+        std::string source;
+        bool folder;
+    };
+    std::vector<Target> targets = {
+        {entry.documentPath, false}, {entry.thumbnailPath, false}, {entry.descriptionPath, false}};
+    for (const std::string& path : dataPaths) {
+        targets.push_back({path, ExtensionOf(path).empty() && !IsRegularFile(path)});
+    }
+    std::map<std::string, Target> byName;
+    for (const Target& target : targets) {
+        const auto [at, fresh] = byName.try_emplace(TargetKey(target.source), target);
+        if (fresh || SameSource(at->second.source, target.source)) {
+            continue;
+        }
+        const bool laterWins = at->second.folder == target.folder;
+        checker.add(ProblemKind::NameCollision, laterWins ? at->second.source : target.source,
+                    laterWins ? target.source : at->second.source);
+        if (laterWins) {
+            at->second = target;
+        }
+    }
+}
+
+void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t index,
+                std::vector<std::string>& dataPaths) {
+    const SourceSurvey survey = SurveySource(entry.documentPath, index);
+    if (!survey.readable) {
+        checker.file(entry.documentPath, ProblemKind::MissingDocument);
+    } else {
+        if (survey.data.overLimit) {
+            checker.add(ProblemKind::TooManyDataElements, entry.documentPath);
+        }
+        if (survey.drawGroupsOverLimit) {
+            checker.add(ProblemKind::TooManyDrawGroups, entry.documentPath);
+        }
+        if (survey.markedGroupCount != 1) {
+            checker.add(survey.markedGroupCount == 0 ? ProblemKind::NoTopGroup
+                                                     : ProblemKind::SeveralTopGroups,
+                        entry.documentPath, survey.topGroup);
+        }
+    }
+    checker.file(entry.thumbnailPath, ProblemKind::MissingThumbnail);
+    checker.file(entry.descriptionPath, ProblemKind::MissingDescription);
+
+    const DataReferences& data = survey.data;
+    for (std::size_t k = 0; k < data.paths.size(); ++k) {
+        const std::string& path = data.paths[k];
+        if (HasFolderPart(data.values[k])) {
+            checker.add(ProblemKind::FolderReference, path, data.values[k]);
+        }
+        if (!ExtensionOf(path).empty() || IsRegularFile(path)) {
+            checker.file(path, ProblemKind::MissingDataFile);
+        } else {
+            checker.folder(path);
+        }
+    }
+    CheckCollisions(checker, entry, data.paths);
+    dataPaths = data.paths;
+}
+
+} // namespace
+
+EntryCheck CheckEntries(const EntryList& entries, const std::string& resourceFolder) {
+    EntryCheck check;
+    check.dataPaths.resize(entries.size());
+    Checker checker(check.problems);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        checker.setEntry(i);
+        CheckEntry(checker, entries[i], i, check.dataPaths[i]);
+    }
+    checker.setEntry(std::nullopt);
+    const std::string folder = !resourceFolder.empty() && IsSeparator(resourceFolder.back())
+                                   ? resourceFolder
+                                   : resourceFolder + kNativeSeparator;
+    for (const char* name : kPagingImages) {
+        checker.file(folder + name, ProblemKind::MissingPagingImage);
+    }
+    return check;
+}
+
+} // namespace lumo
