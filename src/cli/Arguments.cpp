@@ -1,5 +1,7 @@
 #include "cli/Arguments.h"
 
+#include "cli/ProblemReport.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -62,13 +64,18 @@ struct SingleOption {
     bool seen = false;
 };
 
-ParseResult ParseBuild(const std::vector<std::string>& arguments) {
+// `build` and `check`; only `build` takes (and needs) --output.
+ParseResult ParseItems(const std::vector<std::string>& arguments, CommandKind kind) {
     CommandLine command;
-    command.kind = CommandKind::Build;
+    command.kind = kind;
     BuildRequest& request = command.build;
     std::string error;
-    SingleOption single[] = {{"--output", "a folder", &request.outputFolder},
-                             {"--from", "a path to exhibition.tsd", &request.fromDocument}};
+    const bool building = kind == CommandKind::Build;
+    std::vector<SingleOption> single = {
+        {"--from", "a path to exhibition.tsd", &request.fromDocument}};
+    if (building) {
+        single.push_back({"--output", "a folder", &request.outputFolder});
+    }
 
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -108,11 +115,11 @@ ParseResult ParseBuild(const std::vector<std::string>& arguments) {
             continue;
         }
         if (LooksLikeOption(argument)) {
-            return Failure("unknown option for build: " + argument);
+            return Failure("unknown option for " + arguments[0] + ": " + argument);
         }
         return Failure("unexpected argument: " + argument + " (files follow --item)");
     }
-    if (!single[0].seen) {
+    if (building && !single[1].seen) {
         return Failure("build needs --output DIR");
     }
     return Success(std::move(command));
@@ -155,7 +162,10 @@ ParseResult ParseArguments(const std::vector<std::string>& arguments) {
         return Success(command);
     }
     if (first == "build") {
-        return ParseBuild(arguments);
+        return ParseItems(arguments, CommandKind::Build);
+    }
+    if (first == "check") {
+        return ParseItems(arguments, CommandKind::Check);
     }
     if (first == "list") {
         return ParsePaths(arguments, CommandKind::List, 1, 1, "exactly one exhibition.tsd");
@@ -169,9 +179,10 @@ ParseResult ParseArguments(const std::vector<std::string>& arguments) {
     return Failure("unknown command: " + first);
 }
 
-const char* UsageText() {
+std::string UsageText() {
     return "Usage:\n"
            "  lumo-cli build --output DIR [--from PATH/exhibition.tsd] [--item FILE...]...\n"
+           "  lumo-cli check [--from PATH/exhibition.tsd] [--item FILE...]...\n"
            "  lumo-cli list PATH/exhibition.tsd\n"
            "  lumo-cli probe IMAGE...\n"
            "  lumo-cli --help | --version\n"
@@ -185,6 +196,14 @@ const char* UsageText() {
            "                                      thumbnail and a tall description image\n"
            "                                      (.jpg, .jpeg, .png, .bmp), in any order;\n"
            "                                      appended after every item so far\n"
+           "        Problems the check finds are printed on stderr as warnings first.\n"
+           "        A DIR that already holds an entry folder is refused.\n"
+           "check   Checks the items as build would, without writing anything, and\n"
+           "        prints one line per problem: NN, kind, path and, for some kinds,\n"
+           "        a detail, separated by tabs (NN is -- for the paging images).\n"
+           "        Exit status 0 when nothing was found, 1 when problems were found.\n"
+           "        The kinds:\n" +
+           ProblemKindHelp() +
            "list    Prints the items of a built exhibition, one line each:\n"
            "        document, thumbnail and description, separated by tabs.\n"
            "probe   Prints WIDTH HEIGHT PATH for each image.\n"

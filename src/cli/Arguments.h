@@ -5,10 +5,11 @@
 
 namespace lumo::cli {
 
-enum class CommandKind { Help, Version, Build, List, Probe };
+enum class CommandKind { Help, Version, Build, Check, List, Probe };
 
 // What `build` was asked to do: the folder to build into, an optional built exhibition
-// to start from, and the items to append, each as the files of one drop.
+// to start from, and the items to append, each as the files of one drop. `check` takes
+// the same without the folder.
 struct BuildRequest {
     std::string outputFolder;
     std::string fromDocument;
@@ -34,6 +35,6 @@ struct ParseResult {
 ParseResult ParseArguments(const std::vector<std::string>& arguments);
 
 // The text of --help.
-const char* UsageText();
+std::string UsageText();
 
 } // namespace lumo::cli

@@ -3,8 +3,10 @@
 #include "cli/CliMessageBox.h"
 #include "cli/NoFolderChooser.h"
 #include "cli/OutputFolderChooser.h"
+#include "cli/ProblemReport.h"
 #include "cli/ProgressLine.h"
 #include "cli/SilentControls.h"
+#include "exhibition/EntryCheck.h"
 #include "model/DropIntake.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
@@ -76,25 +78,21 @@ void SelectLastEntry(MainDialogModel& model, SilentControls& controls) {
     model.LoadSelectedEntry();
 }
 
-int RunBuild(const BuildRequest& request, const Console& console) {
-    ProgressLine progress(console.err);
-    CliMessageBox messages(console.err, progress);
-    OutputFolderChooser chooser(FullPath(request.outputFolder), messages);
-    SilentControls controls;
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-
+// Fills the model's list as the window would: the reload of --from, then one drop and
+// add per --item. False (after telling why) when the input was refused.
+bool LoadItems(const BuildRequest& request, MainDialogModel& model, SilentControls& controls,
+               std::ostream& err) {
     if (!request.fromDocument.empty()) {
-        const std::string from = ExhibitionDocument(request.fromDocument, console.err);
+        const std::string from = ExhibitionDocument(request.fromDocument, err);
         if (from.empty()) {
-            return kExitInputError;
+            return false;
         }
         model.HandleDroppedFiles({from});
     }
     for (const std::vector<std::string>& files : request.items) {
         std::vector<std::string> paths;
-        if (!ItemFiles(files, paths, console.err)) {
-            return kExitInputError;
+        if (!ItemFiles(files, paths, err)) {
+            return false;
         }
         SelectLastEntry(model, controls);
         model.ClearCurrentEntry();
@@ -102,10 +100,30 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         const std::size_t before = model.entries().size();
         model.AddCurrentEntry();
         if (model.entries().size() == before) {
-            return kExitInputError;
+            return false;
         }
     }
+    return true;
+}
 
+int RunBuild(const BuildRequest& request, const Console& console) {
+    ProgressLine progress(console.err);
+    CliMessageBox messages(console.err, progress);
+    OutputFolderChooser chooser(FullPath(request.outputFolder), messages);
+    SilentControls controls;
+    MainDialogModel model(controls, messages, chooser);
+    model.Initialise();
+    if (!LoadItems(request, model, controls, console.err)) {
+        return kExitInputError;
+    }
+
+    // The problems are warnings here; the build goes ahead as it always did.
+    model.SetProblemReview([&console](const ProblemList& problems) {
+        for (const EntryProblem& problem : problems) {
+            console.err << "lumo-cli: warning: " << ProblemLine(problem) << '\n';
+        }
+        return true;
+    });
     if (console.showProgress) {
         model.SetStagingObserver(
             [&progress](const StagingStatus& status) { progress.Show(status); });
@@ -116,8 +134,10 @@ int RunBuild(const BuildRequest& request, const Console& console) {
     switch (outcome) {
     case BuildOutcome::NoEntries:
     case BuildOutcome::TooManyEntries:
+    case BuildOutcome::FolderNotEmpty:
         return kExitInputError;
     case BuildOutcome::Cancelled:
+    case BuildOutcome::Declined:
     case BuildOutcome::NotWritten:
         return kExitFailure;
     case BuildOutcome::Written:
@@ -125,6 +145,29 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         return messages.shownCount() - shownBefore == 1 ? kExitSuccess : kExitFailure;
     }
     return kExitFailure;
+}
+
+int RunCheck(const BuildRequest& request, const Console& console) {
+    ProgressLine progress(console.err);
+    CliMessageBox messages(console.err, progress);
+    NoFolderChooser chooser;
+    SilentControls controls;
+    MainDialogModel model(controls, messages, chooser);
+    model.Initialise();
+    if (!LoadItems(request, model, controls, console.err)) {
+        return kExitInputError;
+    }
+    const std::size_t count = model.entries().size();
+    if (count == 0 || count > kMaxEntries) {
+        console.err << "lumo-cli: check needs 1 to " << kMaxEntries << " items, not " << count
+                    << '\n';
+        return kExitInputError;
+    }
+    const ProblemList problems = CheckEntries(model.entries(), ResourceFolder()).problems;
+    for (const EntryProblem& problem : problems) {
+        console.out << ProblemLine(problem) << '\n';
+    }
+    return problems.empty() ? kExitSuccess : kExitFailure;
 }
 
 int RunList(const std::string& path, const Console& console) {
@@ -179,6 +222,8 @@ int RunCommand(const CommandLine& command, const Console& console) {
         return kExitSuccess;
     case CommandKind::Build:
         return RunBuild(command.build, console);
+    case CommandKind::Check:
+        return RunCheck(command.build, console);
     case CommandKind::List:
         return RunList(command.paths.front(), console);
     case CommandKind::Probe:

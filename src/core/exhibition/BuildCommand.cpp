@@ -1,10 +1,12 @@
 #include "exhibition/BuildCommand.h"
 
 #include "exhibition/DocumentFile.h"
+#include "exhibition/EntryCheck.h"
 #include "exhibition/ExhibitionText.h"
+#include "exhibition/ProblemText.h"
 #include "exhibition/Staging.h"
+#include "platform/FileSystem.h"
 #include "platform/PathParts.h"
-#include "source/DataCollector.h"
 
 namespace lumo {
 
@@ -16,6 +18,23 @@ const char* const kTooManyEntries =
 const char* const kWritten = "展示用tsdファイルを作成しました";
 const char* const kNotWritten = "エラー　exhibition.tsd を作成できませんでした";
 const char* const kDocumentName = "exhibition.tsd";
+
+bool Review(const ProblemList& problems, const BuildServices& services) {
+    if (problems.empty()) {
+        return true;
+    }
+    if (services.review) {
+        return services.review(problems);
+    }
+    return services.messages.ask(ProblemQuestion(problems.size()), ProblemLines(problems));
+}
+
+// Building into a folder that holds an earlier exhibition would mix the two; nothing is
+// written then.
+std::string FolderNotEmptyMessage(const std::string& entryFolder) {
+    return "エラー　保存先フォルダにすでに展示のフォルダ (" + entryFolder +
+           ") があります\n空のフォルダを選んでください";
+}
 
 } // namespace
 
@@ -31,6 +50,12 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
         return BuildOutcome::TooManyEntries;
     }
 
+    const std::string resources = ResourceFolder();
+    EntryCheck check = CheckEntries(entries, resources);
+    if (!Review(check.problems, services)) {
+        return BuildOutcome::Declined;
+    }
+
     std::string folder = services.chooser.chooseFolder(browseStartPath);
     if (folder.empty()) {
         return BuildOutcome::Cancelled;
@@ -39,13 +64,18 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
         folder += kNativeSeparator;
     }
     const std::string documentPath = folder + kDocumentName;
+    if (const std::string taken = FirstExistingEntryFolder(folder, entries.size());
+        !taken.empty()) {
+        services.messages.show(FolderNotEmptyMessage(taken));
+        return BuildOutcome::FolderNotEmpty;
+    }
 
-    for (ExhibitionEntry& entry : entries) {
-        entry.dataPaths = CollectDataPaths(entry.documentPath);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        entries[i].dataPaths = std::move(check.dataPaths[i]);
     }
 
     EntryList staged;
-    StageEntries(entries, folder, staged, services.messages, services.observer);
+    StageEntries(entries, folder, resources, staged, services.messages, services.observer);
 
     const std::string text = AssembleExhibitionText(staged, topGroupNames);
 

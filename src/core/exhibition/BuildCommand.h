@@ -1,10 +1,12 @@
 #pragma once
 
 #include "entry/ExhibitionEntry.h"
+#include "exhibition/EntryProblem.h"
 #include "exhibition/Progress.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,20 +16,28 @@ enum class BuildOutcome {
     NoEntries,      // refused: the list is empty
     TooManyEntries, // refused: more than 99 entries
     Cancelled,      // the curator cancelled the folder choice
+    Declined,       // the curator chose not to build after the problems were shown
+    FolderNotEmpty, // refused: the chosen folder already holds an entry folder
     Written,        // exhibition.tsd was written (staging may have reported a failure)
     NotWritten,     // exhibition.tsd could not be written
 };
+
+// Shown the problems found before anything is chosen or copied; false ends the build.
+using ProblemReview = std::function<bool(const ProblemList& problems)>;
 
 struct BuildServices {
     IMessageBox& messages;
     IFolderChooser& chooser;
     StagingObserver observer;
+    // Without one, the curator is asked through messages.
+    ProblemReview review = {};
 };
 
 inline constexpr std::size_t kMaxEntries = 99;
 
-// The "tsd 作成" command: asks for the exhibition folder, refreshes every entry's
-// dataPaths, stages the entry folders, assembles exhibition.tsd and writes it. The
+// The "tsd 作成" command: checks the entries and has the problems found reviewed, asks
+// for the exhibition folder (which must hold no entry folder yet), refreshes every
+// entry's dataPaths, stages the entry folders, assembles exhibition.tsd and writes it. The
 // outcome is for callers that need it (the command-line tool's exit code); the curator
 // has been told everything through the message box.
 BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,

@@ -1,5 +1,6 @@
 #include "exhibition/EntryCheck.h"
 
+#include "entry/EntryNumber.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
@@ -167,6 +168,15 @@ EntryCheck CheckEntries(const EntryList& entries, const std::string& resourceFol
         checker.file(folder + name, ProblemKind::MissingPagingImage);
     }
     return check;
+}
+
+std::string FirstExistingEntryFolder(const std::string& exhibitionFolder, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (PathExists(exhibitionFolder + EntryNumber(i))) {
+            return EntryNumber(i);
+        }
+    }
+    return {};
 }
 
 } // namespace lumo

@@ -21,4 +21,8 @@ struct EntryCheck {
 // Reads each scene document once.
 EntryCheck CheckEntries(const EntryList& entries, const std::string& resourceFolder);
 
+// The name of the first entry folder (00, 01, … for count entries) that already exists,
+// as a folder or anything else, in the exhibition folder; empty when none does.
+std::string FirstExistingEntryFolder(const std::string& exhibitionFolder, std::size_t count);
+
 } // namespace lumo

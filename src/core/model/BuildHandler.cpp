@@ -8,8 +8,9 @@ namespace lumo {
 
 BuildOutcome MainDialogModel::BuildExhibition() {
     try {
-        return lumo::BuildExhibition(entries_, browseStartPath_, topGroupNames_,
-                                     BuildServices{messages_, chooser_, stagingObserver_});
+        return lumo::BuildExhibition(
+            entries_, browseStartPath_, topGroupNames_,
+            BuildServices{messages_, chooser_, stagingObserver_, problemReview_});
     } catch (const std::exception& error) {
         // An unexpected failure (memory, an unusable code page) ends the command with a
         // message; the dialog stays usable.

@@ -46,6 +46,8 @@ public:
 
     // Reports staging progress to the front-end (for a progress display).
     void SetStagingObserver(StagingObserver observer) { stagingObserver_ = std::move(observer); }
+    // Replaces the question that the build asks when its check finds problems.
+    void SetProblemReview(ProblemReview review) { problemReview_ = std::move(review); }
 
     const EntryList& entries() const { return entries_; }
     EntryList& entries() { return entries_; }
@@ -65,6 +67,7 @@ private:
     IMessageBox& messages_;
     IFolderChooser& chooser_;
     StagingObserver stagingObserver_;
+    ProblemReview problemReview_;
 
     bool arrowKeyPressed_ = false;
     ExhibitionEntry current_;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "exhibition/EntryProblem.h"
+
+#include <string>
+
+namespace lumo::cli {
+
+// The stable English name of a problem kind.
+const char* ProblemKindName(ProblemKind kind);
+
+// Every kind's name with what it means, one indented line each, for --help.
+std::string ProblemKindHelp();
+
+// One problem as `check` prints it: NN (-- for the whole exhibition), the kind's name,
+// the path and the detail when there is one, separated by tabs, without a line end.
+std::string ProblemLine(const EntryProblem& problem);
+
+} // namespace lumo::cli
