@@ -1,24 +1,26 @@
-#include "platform/ConsoleMessageBox.h"
+#include "cli/ConsoleMessageBox.h"
+
+#include "cli/TerminalText.h"
 
 #include <ostream>
 
-namespace lumo {
+namespace lumo::cli {
 
 ConsoleMessageBox::ConsoleMessageBox(std::ostream& out, bool answer) : out_(out), answer_(answer) {}
 
 void ConsoleMessageBox::show(const std::string& text) {
     ++shown_;
-    out_ << text << '\n' << std::flush;
+    out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
 void ConsoleMessageBox::showError(const std::string& text) {
     ++shown_;
-    out_ << text << '\n' << std::flush;
+    out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
 bool ConsoleMessageBox::ask(const std::string& text) {
-    out_ << text << ' ' << (answer_ ? "[Yes]" : "[No]") << '\n' << std::flush;
+    out_ << TerminalText(text, true) << ' ' << (answer_ ? "[Yes]" : "[No]") << '\n' << std::flush;
     return answer_;
 }
 
-} // namespace lumo
+} // namespace lumo::cli
