@@ -5,6 +5,7 @@
 // tall by a hash of the name (the content, not the extension, decides the format).
 #include "FuzzFiles.h"
 
+#include "cli/SilentControls.h"
 #include "model/MainDialogModel.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
@@ -23,26 +24,6 @@ namespace fs = std::filesystem;
 constexpr std::size_t kMaxFolders = 101;
 constexpr std::size_t kMaxNames = 512;
 constexpr std::size_t kMaxNameBytes = 255;
-
-// A list box that keeps only what the dialog reads back: the item count and selection.
-class SilentControls final : public lumo::IDialogControls {
-public:
-    void setFieldText(lumo::Field, const std::string&) override {}
-    void clearList() override {
-        items_ = 0;
-        selected_ = -1;
-    }
-    void appendListItem(const std::string&) override { ++items_; }
-    void selectListItem(int index) override {
-        selected_ = index >= 0 && index < items_ ? index : -1;
-    }
-    int selectedListItem() const override { return selected_; }
-    bool cursorInListItem(int) const override { return false; }
-
-private:
-    int items_ = 0;
-    int selected_ = -1;
-};
 
 bool IsSingleComponent(std::string_view name) {
     return !name.empty() && name.size() <= kMaxNameBytes && name != "." && name != ".." &&
@@ -138,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::create_directories(root);
     const std::size_t folders = CreateListing(fuzz::Bytes(data, size), root);
 
-    SilentControls controls;
+    cli::SilentControls controls;
     RecordingMessageBox messages;
     ScriptedFolderChooser chooser;
     MainDialogModel dialog(controls, messages, chooser);
