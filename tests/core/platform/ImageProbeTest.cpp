@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 using test::TempDir;
 using test::WriteFile;
 
-constexpr int kUntouched = -7;
+constexpr ProbeOutcome kSized = ProbeOutcome::Sized;
+constexpr ProbeOutcome kUnreadable = ProbeOutcome::Unreadable;
 
 std::string Little(std::uint32_t value, int bytes) {
     std::string out;
@@ -42,7 +43,7 @@ std::string BmpHeader(std::uint32_t headerSize, std::int32_t width, std::int32_t
 struct ProbeCase {
     std::string name;
     std::function<void(const std::string& path)> make; // nullptr: nothing is created
-    bool ok;
+    ProbeOutcome outcome;
     int width;
     int height;
 };
@@ -62,34 +63,34 @@ TEST(ImageProbe, OwnFiles) {
         };
     };
     const std::vector<ProbeCase> cases = {
-        {"notes.txt", bytes("not looked at"), true, kUntouched, kUntouched},
-        {"missing.png", nullptr, false, kUntouched, kUntouched},
-        {"empty.jpg", bytes(""), false, kUntouched, kUntouched},
-        {"text.png", bytes("just some text, long enough"), false, kUntouched, kUntouched},
-        {"png-inside.jpg", [&](const std::string& p) { fs::copy_file(png, p); }, true, 30, 20},
-        {"jpeg-inside.BMP", [&](const std::string& p) { fs::copy_file(jpeg, p); }, true, 48, 16},
-        {"rotated.JPEG", [](const std::string& p) { test::WriteJpeg(p, 40, 20, 6); }, true, 40, 20},
-        {"cut-ihdr.png", cut(png, 20), false, kUntouched, kUntouched},
-        {"cut-before-scan.jpg", cut(jpeg, 100), false, kUntouched, kUntouched},
+        {"notes.txt", bytes("not looked at"), ProbeOutcome::NotAnImagePath, 0, 0},
+        {"missing.png", nullptr, kUnreadable, 0, 0},
+        {"empty.jpg", bytes(""), kUnreadable, 0, 0},
+        {"text.png", bytes("just some text, long enough"), kUnreadable, 0, 0},
+        {"png-inside.jpg", [&](const std::string& p) { fs::copy_file(png, p); }, kSized, 30, 20},
+        {"jpeg-inside.BMP", [&](const std::string& p) { fs::copy_file(jpeg, p); }, kSized, 48, 16},
+        {"rotated.JPEG", [](const std::string& p) { test::WriteJpeg(p, 40, 20, 6); }, kSized, 40,
+         20},
+        {"cut-ihdr.png", cut(png, 20), kUnreadable, 0, 0},
+        {"cut-before-scan.jpg", cut(jpeg, 100), kUnreadable, 0, 0},
         // libjpeg pads a cut file with an end marker; cut inside the scan header, that
         // padding would otherwise be taken for the header's last bytes.
-        {"cut-in-scan-header.jpg", cut(jpeg, test::ReadFile(jpeg).find("\xFF\xDA") + 8), false,
-         kUntouched, kUntouched},
+        {"cut-in-scan-header.jpg", cut(jpeg, test::ReadFile(jpeg).find("\xFF\xDA") + 8),
+         kUnreadable, 0, 0},
         {"cut-info.bmp",
-         [](const std::string& p) { WriteFile(p, BmpHeader(40, 5, 5).substr(0, 30)); }, false,
-         kUntouched, kUntouched},
-        {"os2.bmp", bytes(BmpHeader(12, 300, 200)), true, 300, 200},
-        {"os2-empty.bmp", bytes(BmpHeader(12, 0, 200)), false, kUntouched, kUntouched},
-        {"bottom-up.bmp", bytes(BmpHeader(40, 7, 9)), true, 7, 9},
-        {"top-down.bmp", bytes(BmpHeader(124, 7, -9)), true, 7, 9},
-        {"huge.bmp", bytes(BmpHeader(40, 3000000, 2000000)), true, 3000000, 2000000},
-        {"zero-width.bmp", bytes(BmpHeader(40, 0, 9)), false, kUntouched, kUntouched},
-        {"negative-width.bmp", bytes(BmpHeader(40, -7, 9)), false, kUntouched, kUntouched},
-        {"zero-height.bmp", bytes(BmpHeader(108, 7, 0)), false, kUntouched, kUntouched},
-        {"lowest-height.bmp", bytes(BmpHeader(40, 7, INT32_MIN)), false, kUntouched, kUntouched},
-        {"odd-header.bmp", bytes(BmpHeader(200, 7, 9)), false, kUntouched, kUntouched},
-        {"folder.png", [](const std::string& p) { fs::create_directory(p); }, false, kUntouched,
-         kUntouched},
+         [](const std::string& p) { WriteFile(p, BmpHeader(40, 5, 5).substr(0, 30)); }, kUnreadable,
+         0, 0},
+        {"os2.bmp", bytes(BmpHeader(12, 300, 200)), kSized, 300, 200},
+        {"os2-empty.bmp", bytes(BmpHeader(12, 0, 200)), kUnreadable, 0, 0},
+        {"bottom-up.bmp", bytes(BmpHeader(40, 7, 9)), kSized, 7, 9},
+        {"top-down.bmp", bytes(BmpHeader(124, 7, -9)), kSized, 7, 9},
+        {"huge.bmp", bytes(BmpHeader(40, 3000000, 2000000)), kSized, 3000000, 2000000},
+        {"zero-width.bmp", bytes(BmpHeader(40, 0, 9)), kUnreadable, 0, 0},
+        {"negative-width.bmp", bytes(BmpHeader(40, -7, 9)), kUnreadable, 0, 0},
+        {"zero-height.bmp", bytes(BmpHeader(108, 7, 0)), kUnreadable, 0, 0},
+        {"lowest-height.bmp", bytes(BmpHeader(40, 7, INT32_MIN)), kUnreadable, 0, 0},
+        {"odd-header.bmp", bytes(BmpHeader(200, 7, 9)), kUnreadable, 0, 0},
+        {"folder.png", [](const std::string& p) { fs::create_directory(p); }, kUnreadable, 0, 0},
     };
     for (const ProbeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,13 +98,12 @@ TEST(ImageProbe, OwnFiles) {
         if (c.make) {
             c.make(path);
         }
-        int width = kUntouched;
-        int height = kUntouched;
         testing::internal::CaptureStderr();
-        EXPECT_EQ(ProbeImageSize(path, width, height), c.ok);
+        const ProbeResult result = ProbeImageSize(path);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(width, c.width);
-        EXPECT_EQ(height, c.height);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.width, c.width);
+        EXPECT_EQ(result.height, c.height);
     }
 }
 
@@ -132,19 +132,15 @@ TEST(ImageProbe, PngSuite) {
     for (const fs::path& file : files) {
         const std::string stem = file.stem().string();
         SCOPED_TRACE(stem);
-        int width = kUntouched;
-        int height = kUntouched;
-        const bool ok = ProbeImageSize(file.string(), width, height);
+        const ProbeResult result = ProbeImageSize(file.string());
         if (stem[0] == 'x') {
             // Only these two keep a valid signature and header; their damage lies beyond.
             const bool headerIntact = stem == "xcsn0g01" || stem == "xdtn0g01";
-            if (ok && headerIntact) {
-                EXPECT_EQ(width, 32);
-                EXPECT_EQ(height, 32);
+            if (result.outcome == kSized && headerIntact) {
+                EXPECT_EQ(result.width, 32);
+                EXPECT_EQ(result.height, 32);
             } else {
-                EXPECT_FALSE(ok);
-                EXPECT_EQ(width, kUntouched);
-                EXPECT_EQ(height, kUntouched);
+                EXPECT_EQ(result.outcome, kUnreadable);
             }
             continue;
         }
@@ -154,9 +150,9 @@ TEST(ImageProbe, PngSuite) {
         const auto aspect = pixelAspectFiles.find(stem);
         const auto [expectedWidth, expectedHeight] =
             aspect == pixelAspectFiles.end() ? std::pair{side, side} : aspect->second;
-        EXPECT_TRUE(ok);
-        EXPECT_EQ(width, expectedWidth);
-        EXPECT_EQ(height, expectedHeight);
+        EXPECT_EQ(result.outcome, kSized);
+        EXPECT_EQ(result.width, expectedWidth);
+        EXPECT_EQ(result.height, expectedHeight);
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
@@ -179,11 +175,10 @@ TEST(ImageProbe, BmpSuite) {
         const auto exception = goodExceptions.find(file.stem().string());
         const auto [expectedWidth, expectedHeight] =
             exception == goodExceptions.end() ? std::pair{127, 64} : exception->second;
-        int width = kUntouched;
-        int height = kUntouched;
-        EXPECT_TRUE(ProbeImageSize(file.string(), width, height));
-        EXPECT_EQ(width, expectedWidth);
-        EXPECT_EQ(height, expectedHeight);
+        const ProbeResult result = ProbeImageSize(file.string());
+        EXPECT_EQ(result.outcome, kSized);
+        EXPECT_EQ(result.width, expectedWidth);
+        EXPECT_EQ(result.height, expectedHeight);
     }
     // Bad and questionable files may be read or refused; a size read must make sense.
     for (const char* sub : {"b", "q"}) {
@@ -191,11 +186,10 @@ TEST(ImageProbe, BmpSuite) {
         ASSERT_FALSE(files.empty());
         for (const fs::path& file : files) {
             SCOPED_TRACE(file.string());
-            int width = kUntouched;
-            int height = kUntouched;
-            if (ProbeImageSize(file.string(), width, height)) {
-                EXPECT_GT(width, 0);
-                EXPECT_GT(height, 0);
+            const ProbeResult result = ProbeImageSize(file.string());
+            if (result.outcome == kSized) {
+                EXPECT_GT(result.width, 0);
+                EXPECT_GT(result.height, 0);
             }
         }
     }
