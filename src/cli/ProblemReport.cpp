@@ -1,5 +1,6 @@
 #include "cli/ProblemReport.h"
 
+#include "cli/TerminalText.h"
 #include "entry/EntryNumber.h"
 
 namespace lumo::cli {
@@ -39,6 +40,17 @@ const KindText kKinds[] = {
      "several draw groups named with \"Sur\"; detail: the one used"},
 };
 
+template <typename Escape> std::string Fields(const EntryProblem& problem, Escape escape) {
+    std::string line = problem.entry ? EntryNumber(*problem.entry) : std::string("--");
+    line += '\t';
+    line += ProblemKindName(problem.kind);
+    line += '\t' + escape(problem.path);
+    if (!problem.detail.empty()) {
+        line += '\t' + escape(problem.detail);
+    }
+    return line;
+}
+
 } // namespace
 
 const char* ProblemKindName(ProblemKind kind) {
@@ -61,14 +73,11 @@ std::string ProblemKindHelp() {
 }
 
 std::string ProblemLine(const EntryProblem& problem) {
-    std::string line = problem.entry ? EntryNumber(*problem.entry) : std::string("--");
-    line += '\t';
-    line += ProblemKindName(problem.kind);
-    line += '\t' + problem.path;
-    if (!problem.detail.empty()) {
-        line += '\t' + problem.detail;
-    }
-    return line;
+    return Fields(problem, ListField);
+}
+
+std::string ProblemWarning(const EntryProblem& problem) {
+    return Fields(problem, [](std::string_view text) { return TerminalText(text, false); });
 }
 
 } // namespace lumo::cli

@@ -13,7 +13,11 @@ const char* ProblemKindName(ProblemKind kind);
 std::string ProblemKindHelp();
 
 // One problem as `check` prints it: NN (-- for the whole exhibition), the kind's name,
-// the path and the detail when there is one, separated by tabs, without a line end.
+// the path and the detail when there is one, separated by tabs, without a line end. Paths
+// and details are written as `list` writes names.
 std::string ProblemLine(const EntryProblem& problem);
+
+// The same fields for a warning among the tool's messages, made safe for a terminal.
+std::string ProblemWarning(const EntryProblem& problem);
 
 } // namespace lumo::cli

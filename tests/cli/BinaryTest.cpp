@@ -104,5 +104,18 @@ TEST(BinaryTest, BuildThenListRoundTrip) {
     EXPECT_EQ(listed.out, expected);
 }
 
+TEST(BinaryTest, NamesWithControlCharactersAreEscaped) {
+    TempDir temp;
+    const std::string image = temp / "a\x1b]0;t\a\tb.jpg";
+    test::WriteFile(image, test::ReadFile(test::SampleItems().front().thumbnail));
+
+    const Outcome probed = RunExecutable({"probe", image, temp / "m\x1b[2J\t.jpg"});
+    EXPECT_EQ(probed.exitCode, 1);
+    const std::string listed = temp / "a\x1b]0;t\a\\x09b.jpg\n";
+    EXPECT_TRUE(probed.out.ends_with(' ' + listed)) << probed.out;
+    EXPECT_EQ(probed.err,
+              "lumo-cli: cannot read the image size: " + (temp / "m\\x1B[2J\\x09.jpg\n"));
+}
+
 } // namespace
 } // namespace lumo

@@ -1,29 +1,31 @@
-#include "platform/ConsoleMessageBox.h"
+#include "cli/ConsoleMessageBox.h"
+
+#include "cli/TerminalText.h"
 
 #include <ostream>
 
-namespace lumo {
+namespace lumo::cli {
 
 ConsoleMessageBox::ConsoleMessageBox(std::ostream& out, bool answer) : out_(out), answer_(answer) {}
 
 void ConsoleMessageBox::show(const std::string& text) {
     ++shown_;
-    out_ << text << '\n' << std::flush;
+    out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
 void ConsoleMessageBox::showError(const std::string& text) {
     ++shown_;
-    out_ << text << '\n' << std::flush;
+    out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
 bool ConsoleMessageBox::ask(const std::string& text) {
-    out_ << text << ' ' << (answer_ ? "[Yes]" : "[No]") << '\n' << std::flush;
+    out_ << TerminalText(text, true) << ' ' << (answer_ ? "[Yes]" : "[No]") << '\n' << std::flush;
     return answer_;
 }
 
 bool ConsoleMessageBox::ask(const std::string& summary, const std::string& details) {
-    out_ << details << (details.empty() || details.back() == '\n' ? "" : "\n");
+    out_ << TerminalText(details, true) << (details.empty() || details.back() == '\n' ? "" : "\n");
     return ask(summary);
 }
 
-} // namespace lumo
+} // namespace lumo::cli
