@@ -1,6 +1,7 @@
 #include "exhibition/Staging.h"
 
 #include "entry/EntryNumber.h"
+#include "exhibition/BuildInputs.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/ListFolder.h"
@@ -51,16 +52,17 @@ bool IsSafeTarget(const std::string& target, const std::string& folder, const st
 // Copies and reports progress; the running total spans the whole build.
 class Stager {
 public:
-    Stager(IMessageBox& messages, const StagingObserver& observer, std::size_t itemCount)
-        : messages_(messages), observer_(observer), itemCount_(itemCount) {}
+    Stager(IMessageBox& messages, const StagingObserver& observer, const EntryList& entries)
+        : messages_(messages), observer_(observer), itemCount_(entries.size()),
+          inputs_(InputIdentities(entries)) {}
 
     void setItem(std::size_t item) { item_ = item; }
     void fail(const std::string& message) { messages_.show(message); }
 
-    // Copies source to target when target lies strictly inside folder and is not the
-    // source; false (nothing written) otherwise or when the copy fails.
+    // Copies source to target when target lies strictly inside folder and is none of
+    // the build's inputs; false (nothing written) otherwise or when the copy fails.
     bool copy(const std::string& source, const std::string& target, const std::string& folder) {
-        if (!IsSafeTarget(target, folder, source)) {
+        if (!IsSafeTarget(target, folder, source) || isInput(target)) {
             return false;
         }
         report(source, 0);
@@ -93,6 +95,11 @@ public:
     }
 
 private:
+    bool isInput(const std::string& target) const {
+        const std::optional<FileIdentity> identity = IdentityOf(target);
+        return identity && inputs_.count(*identity) > 0;
+    }
+
     void report(const std::string& file, std::uint64_t fileBytes) {
         if (observer_) {
             observer_(StagingStatus{item_, itemCount_, file, total_ + fileBytes});
@@ -104,6 +111,7 @@ private:
     std::size_t itemCount_;
     std::size_t item_ = 0;
     std::uint64_t total_ = 0;
+    std::set<FileIdentity> inputs_;
 };
 
 struct FileStep {
@@ -170,7 +178,7 @@ void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
                   const StagingObserver& observer) {
     staged = entries;
     const std::string folder = WithSeparator(exhibitionFolder);
-    Stager stager(messages, observer, entries.size());
+    Stager stager(messages, observer, entries);
 
     for (std::size_t i = 0; i < entries.size(); ++i) {
         stager.setItem(i);

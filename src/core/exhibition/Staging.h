@@ -13,7 +13,8 @@ namespace lumo {
 // copies each entry's files into its folder and up.jpg and down.jpg beside them. Fills
 // staged with the entries whose paths point at the copies. The first failure is shown
 // through messages and ends staging; staged then keeps what was replaced so far.
-// Nothing is ever written outside the exhibition folder. up.jpg and down.jpg come from
+// Nothing is ever written outside the exhibition folder, and no file the entries are
+// built from is ever replaced (a target that is one fails). up.jpg and down.jpg come from
 // ResourceFolder().
 void StageEntries(const EntryList& entries, const std::string& exhibitionFolder, EntryList& staged,
                   IMessageBox& messages, const StagingObserver& observer = {});

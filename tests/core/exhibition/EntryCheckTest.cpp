@@ -1,0 +1,176 @@
+#include "exhibition/EntryCheck.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace lumo {
+
+void PrintTo(const EntryProblem& problem, std::ostream* out) {
+    *out << (problem.entry ? std::to_string(*problem.entry) : "--") << ' '
+         << static_cast<int>(problem.kind) << ' ' << problem.path << ' ' << problem.detail;
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = ProblemKind;
+
+const std::string kTopGroup = "<drawGroup name=\"Sur\" ></drawGroup>\n";
+
+// count elements open + number + close, one a line.
+std::string Elements(const std::string& open, const std::string& close, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += open + std::to_string(i) + "\" >" + close + "\n";
+    }
+    return text;
+}
+
+// One item in s/ (scene document), img/ (images) and the paging images in res/; a row
+// writes its own scene text and changes the item or the files as it needs.
+struct ItemFiles {
+    test::TempDir temp;
+    ExhibitionEntry entry{temp / "s/scene.tsd", temp / "img/t.jpg", temp / "img/d.png", {}};
+
+    ItemFiles() {
+        for (const char* file : {"img/t.jpg", "img/d.png", "res/up.jpg", "res/down.jpg"}) {
+            test::WriteFile(temp.path() / file, "x");
+        }
+    }
+    void write(const std::string& relative, const std::string& bytes = "x") {
+        test::WriteFile(temp.path() / relative, bytes);
+    }
+};
+
+struct Expected {
+    bool entry;
+    Kind kind;
+    std::string path; // relative to the temporary folder
+    std::string detail = {};
+};
+
+struct Case {
+    const char* what;
+    std::string scene;
+    std::function<void(ItemFiles&)> arrange;
+    std::vector<Expected> expected;
+};
+
+TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
+    const std::vector<Case> cases = {
+        {"a sound item",
+         kTopGroup + "<data name=\"a\" path=\"a.dat\" ></data>",
+         [](ItemFiles& s) { s.write("s/a.dat"); },
+         {}},
+        {"document missing",
+         kTopGroup,
+         [](ItemFiles& s) { s.entry.documentPath = s.temp / "s/gone.tsd"; },
+         {{true, Kind::MissingDocument, "s/gone.tsd"}}},
+        {"document unreadable",
+         kTopGroup,
+         [](ItemFiles& s) {
+             fs::create_directories(s.temp.path() / "s/folder.tsd");
+             s.entry.documentPath = s.temp / "s/folder.tsd";
+         },
+         {{true, Kind::Unreadable, "s/folder.tsd"}}},
+        {"thumbnail missing",
+         kTopGroup,
+         [](ItemFiles& s) { fs::remove(s.temp.path() / "img/t.jpg"); },
+         {{true, Kind::MissingThumbnail, "img/t.jpg"}}},
+        {"description missing",
+         kTopGroup,
+         [](ItemFiles& s) { fs::remove(s.temp.path() / "img/d.png"); },
+         {{true, Kind::MissingDescription, "img/d.png"}}},
+        {"data file missing",
+         kTopGroup + "<data name=\"a\" path=\"gone.dat\" ></data>",
+         {},
+         {{true, Kind::MissingDataFile, "s/gone.dat"}}},
+        {"extension-less data path naming nothing",
+         kTopGroup + "<data name=\"a\" path=\"noext\" ></data>",
+         [](ItemFiles& s) { s.write("s/noext.dat"); },
+         {{true, Kind::MissingDataFolder, "s/noext"}}},
+        {"data file that is a pipe",
+         kTopGroup + "<data name=\"a\" path=\"p.dat\" ></data>",
+         [](ItemFiles& s) { ::mkfifo((s.temp / "s/p.dat").c_str(), 0600); },
+         {{true, Kind::Unreadable, "s/p.dat"}}},
+        {"data file named like the thumbnail, letter case aside",
+         kTopGroup + "<data name=\"a\" path=\"T.JPG\" ></data>",
+         [](ItemFiles& s) { s.write("s/T.JPG"); },
+         {{true, Kind::NameCollision, "img/t.jpg", "s/T.JPG"}}},
+        {"data file with a folder part",
+         kTopGroup + "<data name=\"a\" path=\"sub\\x.dat\" ></data>",
+         [](ItemFiles& s) { s.write("s/sub/x.dat"); },
+         {{true, Kind::FolderReference, "s/sub/x.dat", "sub\\x.dat"}}},
+        {"data folder with a sub-folder",
+         kTopGroup + "<data name=\"a\" path=\"slices\\\" ></data>",
+         [](ItemFiles& s) {
+             s.write("s/slices/0.raw");
+             s.write("s/slices/deep/1.raw");
+         },
+         {{true, Kind::DataSubfolder, "s/slices/deep"}}},
+        {"101 data elements",
+         kTopGroup + Elements("<data name=\"d", "</data>", 101),
+         {},
+         {{true, Kind::TooManyDataElements, "s/scene.tsd"}}},
+        {"101 draw groups",
+         kTopGroup + Elements("<drawGroup name=\"g", "</drawGroup>", 100),
+         {},
+         {{true, Kind::TooManyDrawGroups, "s/scene.tsd"}}},
+        {"no top group",
+         "<drawGroup name=\"Body\" ></drawGroup>",
+         {},
+         {{true, Kind::NoTopGroup, "s/scene.tsd", "Body"}}},
+        {"several top groups",
+         "<drawGroup name=\"SurA\" ></drawGroup><drawGroup name=\"SurB\" ></drawGroup>",
+         {},
+         {{true, Kind::SeveralTopGroups, "s/scene.tsd", "SurA"}}},
+        {"paging image missing",
+         kTopGroup,
+         [](ItemFiles& s) { fs::remove(s.temp.path() / "res/down.jpg"); },
+         {{false, Kind::MissingPagingImage, "res/down.jpg"}}},
+    };
+    for (const Case& c : cases) {
+        ItemFiles setup;
+        setup.write("s/scene.tsd", c.scene);
+        if (c.arrange) {
+            c.arrange(setup);
+        }
+        ProblemList expected;
+        for (const Expected& e : c.expected) {
+            const std::string detail =
+                e.kind == Kind::NameCollision ? setup.temp / e.detail : e.detail;
+            expected.push_back({e.entry ? std::optional<std::size_t>(1) : std::nullopt, e.kind,
+                                setup.temp / e.path, detail});
+        }
+        // Checked as the second entry, after a sound one.
+        setup.write("ok/ok.tsd", kTopGroup);
+        setup.write("ok/t.jpg");
+        setup.write("ok/d.png");
+        const EntryList list = {
+            {setup.temp / "ok/ok.tsd", setup.temp / "ok/t.jpg", setup.temp / "ok/d.png", {}},
+            setup.entry};
+        EXPECT_EQ(CheckEntries(list, setup.temp / "res").problems, expected) << c.what;
+    }
+}
+
+TEST(CheckEntries, CollectsTheDataPathsWithoutTouchingTheEntries) {
+    ItemFiles setup;
+    setup.write("s/scene.tsd", kTopGroup + "<data name=\"a\" path=\"a.dat\" ></data>"
+                                           "<data name=\"b\" ></data>");
+    setup.write("s/a.dat");
+    const EntryList entries = {setup.entry};
+    const EntryCheck check = CheckEntries(entries, setup.temp / "res");
+    EXPECT_EQ(check.dataPaths, (std::vector<std::vector<std::string>>{
+                                   {setup.temp / "s/a.dat", setup.temp.folder() + "s/"}}));
+    EXPECT_TRUE(entries[0].dataPaths.empty());
+}
+
+} // namespace
+} // namespace lumo
