@@ -1,8 +1,11 @@
-// Scene document bytes through reading, data collection and draw group rewriting. The
-// first input byte chooses whether the document is declared UTF-8 (so that both decoders
+// Scene document bytes through reading, data collection, draw group rewriting and the
+// check before a build (which must write nothing and find the same twice). The first
+// input byte chooses whether the document is declared UTF-8 (so that both decoders
 // see every input); the rest is the document.
 #include "FuzzFiles.h"
 
+#include "exhibition/EntryCheck.h"
+#include "platform/FileSystem.h"
 #include "source/DataCollector.h"
 #include "source/DrawGroupRewriter.h"
 #include "source/SourceElements.h"
@@ -45,5 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "rewriting the same document twice differs");
     fuzz::Require(topGroupNames[0].empty() || topGroupNames[0].rfind("07_", 0) == 0,
                   "a top group name without the entry prefix");
+
+    const std::vector<std::string> before = FolderEntryNames(fuzz::Scratch().folder());
+    const EntryList entries = {entry};
+    const EntryCheck check = CheckEntries(entries, fuzz::Scratch().folder());
+    fuzz::Require(check.dataPaths.size() == 1 && check.dataPaths[0] == dataPaths,
+                  "the check collects other data paths than the build");
+    fuzz::Require(CheckEntries(entries, fuzz::Scratch().folder()).problems == check.problems,
+                  "checking the same document twice differs");
+    fuzz::Require(FolderEntryNames(fuzz::Scratch().folder()) == before &&
+                      test::ReadFile(path) == document,
+                  "the check wrote something");
     return 0;
 }

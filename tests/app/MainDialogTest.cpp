@@ -96,6 +96,8 @@ private slots:
     void selectionChangeLoadsTheEntry_data();
     void selectionChangeLoadsTheEntry();
     void buildWritesTheDocument();
+    void buildAsksOnceAboutProblems_data();
+    void buildAsksOnceAboutProblems();
     void dropDuringBuildWaitsForTheBuild();
     void droppedExhibitionReloads_data();
     void droppedExhibitionReloads();
@@ -321,6 +323,37 @@ void MainDialogTest::buildWritesTheDocument() {
     QCOMPARE(messages_.calls.back(),
              (RecordingMessageBox::Call{RecordingMessageBox::Kind::Show,
                                         "展示用tsdファイルを作成しました"}));
+}
+
+// The scene's only draw group is not named as a top group: one problem, asked about
+// before the folder is chosen.
+void MainDialogTest::buildAsksOnceAboutProblems_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes builds") << true;
+    QTest::newRow("No chooses and writes nothing") << false;
+}
+
+void MainDialogTest::buildAsksOnceAboutProblems() {
+    QFETCH(bool, yes);
+    addItems({"a"});
+    const QString target = folder_->filePath("show");
+    QVERIFY(QDir().mkpath(target));
+    chooser_.answers.push_back(QFile::encodeName(target).toStdString());
+    messages_.answers = {yes};
+
+    click("1007");
+
+    const std::string scene = QFile::encodeName(folder_->filePath("a/a.tsd")).toStdString();
+    QVERIFY(!messages_.calls.empty());
+    QCOMPARE(
+        messages_.calls.front(),
+        (RecordingMessageBox::Call{
+            RecordingMessageBox::Kind::Ask, "問題が 1 件見つかりました。このまま作成しますか？",
+            "00　名前に Sur を含む描画グループがありません：" + scene + "（top を使います）\n"}));
+    QCOMPARE(chooser_.startPaths.size(), std::size_t(yes ? 1 : 0));
+    QCOMPARE(messages_.calls.size(), std::size_t(yes ? 2 : 1));
+    QCOMPARE(QFileInfo::exists(target + "/exhibition.tsd"), yes);
+    QCOMPARE(QFileInfo::exists(target + "/00"), yes);
 }
 
 // A message box whose OK lets a drop in, as the build's event processing would.

@@ -7,6 +7,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,40 @@ TEST(BinaryTest, NamesWithControlCharactersAreEscaped) {
     EXPECT_TRUE(probed.out.ends_with(' ' + listed)) << probed.out;
     EXPECT_EQ(probed.err,
               "lumo-cli: cannot read the image size: " + (temp / "m\\x1B[2J\\x09.jpg\n"));
+}
+
+// The lighthouse copied without its beam.dat: the scene refers to a file that is gone.
+TEST(BinaryTest, CheckPrintsOneLinePerProblemAndBuildWarns) {
+    TempDir temp;
+    const test::SampleItem lighthouse = test::SampleItems().front();
+    const std::string scene = temp / "lighthouse";
+    std::filesystem::copy(std::filesystem::path(lighthouse.document).parent_path(), scene);
+    std::filesystem::remove(scene + "/beam.dat");
+    const std::vector<std::string> broken = {"--item", scene + "/lighthouse.tsd",
+                                             lighthouse.thumbnail, lighthouse.description};
+    const std::string line = "00\tmissing-data-file\t" + scene + "/beam.dat\n";
+
+    const Outcome sound = RunExecutable(
+        {"check", "--item", lighthouse.document, lighthouse.thumbnail, lighthouse.description});
+    EXPECT_EQ(sound.exitCode, 0) << sound.err;
+    EXPECT_EQ(sound.out, "");
+
+    std::vector<std::string> check = {"check"};
+    check.insert(check.end(), broken.begin(), broken.end());
+    const Outcome checked = RunExecutable(check);
+    EXPECT_EQ(checked.exitCode, 1) << checked.err;
+    EXPECT_EQ(checked.out, line);
+    EXPECT_EQ(checked.err, "");
+    EXPECT_TRUE(std::filesystem::is_regular_file(scene + "/lighthouse.tsd"));
+
+    std::vector<std::string> build = {"build", "--output", temp / "show"};
+    build.insert(build.end(), broken.begin(), broken.end());
+    const Outcome built = RunExecutable(build);
+    EXPECT_EQ(built.exitCode, 1) << "the copy of beam.dat fails";
+    EXPECT_EQ(built.err.rfind("lumo-cli: warning: " + line, 0), 0u) << built.err;
+
+    EXPECT_EQ(RunExecutable({"check"}).exitCode, 2);
+    EXPECT_NE(RunExecutable({"--help"}).out.find("missing-data-file"), std::string::npos);
 }
 
 } // namespace

@@ -117,22 +117,21 @@ TEST(CommandsTest, RefusedInputBuildsNothing) {
     }
 }
 
-TEST(CommandsTest, RebuildIntoAFolderHolding00ReportsStagingAndStillWrites) {
+TEST(CommandsTest, RebuildIntoAFolderHolding00IsRefusedAndWritesNothing) {
     TempDir temp;
     const std::string show = temp / "show";
     ASSERT_EQ(RunTool(BuildArguments(show)).exitCode, kExitSuccess);
-    fs::remove(fs::path(show) / "exhibition.tsd");
+    const std::string document = test::ReadFile(fs::path(show) / "exhibition.tsd");
 
     const Result again = RunTool(BuildArguments(show));
 
-    EXPECT_EQ(again.exitCode, kExitFailure);
-    const std::size_t staging = again.err.find("フォルダ作成に失敗しました");
-    const std::size_t written = again.err.find(kWritten);
-    ASSERT_NE(staging, std::string::npos) << again.err;
-    ASSERT_NE(written, std::string::npos) << again.err;
-    EXPECT_LT(staging, written);
-    EXPECT_EQ(again.err.substr(staging - 3, 3).substr(0, 2), "00") << again.err;
-    EXPECT_TRUE(fs::is_regular_file(fs::path(show) / "exhibition.tsd"));
+    EXPECT_EQ(again.exitCode, kExitInputError);
+    EXPECT_NE(again.err.find("エラー　保存先フォルダにすでに展示のフォルダ (00) があります\n"
+                             "空のフォルダを選んでください"),
+              std::string::npos)
+        << again.err;
+    EXPECT_EQ(again.err.find(kWritten), std::string::npos) << again.err;
+    EXPECT_EQ(test::ReadFile(fs::path(show) / "exhibition.tsd"), document);
 }
 
 TEST(CommandsTest, AnOutputFolderThatCannotBeCreatedEndsTheBuild) {

@@ -71,7 +71,9 @@ TEST(BuildExhibition, CancelledFolderChoiceChangesNothing) {
     const EntryList before = entries;
     EXPECT_EQ(build.Run(entries, "/home/curator/show/a.tsd"), BuildOutcome::Cancelled);
     EXPECT_EQ(build.chooser.startPaths, std::vector<std::string>{"/home/curator/show/a.tsd"});
-    EXPECT_TRUE(build.messages.calls.empty());
+    // Only the question about the missing files was asked.
+    ASSERT_EQ(build.messages.calls.size(), 1u);
+    EXPECT_EQ(build.messages.calls[0].kind, Kind::Ask);
     EXPECT_EQ(entries, before);
 }
 
@@ -120,6 +122,57 @@ TEST(BuildExhibition, RebuildingRefillsTheTopGroupNamesInsteadOfAddingToThem) {
     EXPECT_EQ(model.BuildExhibition(), BuildOutcome::Written);
     EXPECT_EQ(model.BuildExhibition(), BuildOutcome::Written);
     EXPECT_EQ(model.topGroupNames().size(), 2u);
+}
+
+// A folder that already holds anything named like an entry folder of this build is
+// refused before anything is created; an earlier exhibition.tsd stays as it was.
+TEST(BuildExhibition, RefusesAFolderHoldingAnEntryFolderOfThisBuild) {
+    struct Case {
+        std::size_t items;
+        std::vector<std::string> present; // a trailing '/' makes a folder
+        std::string named;                // empty: the build goes ahead
+    };
+    const std::vector<Case> cases = {
+        {1, {"00/"}, "00"},
+        {7, {"05"}, "05"},
+        {7, {"03/", "01"}, "01"},
+        {7, {"07/", "99"}, ""},
+    };
+    for (const Case& c : cases) {
+        test::TempDir source;
+        test::TempDir target;
+        test::WriteFile(target.path() / "exhibition.tsd", "earlier exhibition");
+        for (const std::string& name : c.present) {
+            if (name.back() == '/') {
+                std::filesystem::create_directory(target.path() / name);
+            } else {
+                test::WriteFile(target.path() / name, "x");
+            }
+        }
+        EntryList entries;
+        for (std::size_t i = 0; i < c.items; ++i) {
+            entries.push_back(MakeItem(source, std::to_string(i) + "i"));
+        }
+        Build build;
+        build.chooser.answers = {target.path().string()};
+        const BuildOutcome outcome = build.Run(entries);
+        if (c.named.empty()) {
+            EXPECT_EQ(outcome, BuildOutcome::Written);
+            continue;
+        }
+        EXPECT_EQ(outcome, BuildOutcome::FolderNotEmpty) << c.named;
+        EXPECT_EQ(build.messages.texts().back(), "エラー　保存先フォルダにすでに展示のフォルダ (" +
+                                                     c.named +
+                                                     ") があります\n空のフォルダを選んでください");
+        EXPECT_EQ(test::ReadFile(target.path() / "exhibition.tsd"), "earlier exhibition");
+        std::size_t count = 0;
+        for ([[maybe_unused]] const auto& item :
+             std::filesystem::directory_iterator(target.path())) {
+            ++count;
+        }
+        EXPECT_EQ(count, c.present.size() + 1) << "something was created for " << c.named;
+        EXPECT_TRUE(entries[0].dataPaths.empty());
+    }
 }
 
 // Writing fails once the file grows past a size limit; the earlier document must survive.

@@ -1,6 +1,7 @@
 #include "core/exhibition/StagingFixture.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -113,6 +114,49 @@ TEST_F(StagingSafetyTest, PathsIntoTheExhibitionFolderLeaveItsCopiesIntact) {
     EXPECT_TRUE(fs::is_directory(out + "00/out"));
     EXPECT_EQ(OutFile("00/00/a.tsd"), entry.documentPath);
     EXPECT_FALSE(fs::exists(out + "00/00/00"));
+}
+
+// The paging buttons are copied last, into the exhibition folder; an input of the build
+// found there, under its own name or through a hard link, must survive.
+TEST_F(StagingSafetyTest, PagingButtonsNeverReplaceAnInput) {
+    struct Case {
+        const char* name;
+        std::function<void(ExhibitionEntry&)> arrange;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"thumbnail named up.jpg in the exhibition folder",
+         [this](ExhibitionEntry& entry) {
+             test::WriteFile(out + "up.jpg", "INPUT");
+             entry.thumbnailPath = out + "up.jpg";
+         },
+         "up.jpgのコピーに失敗しました"},
+        {"thumbnail elsewhere, hard-linked to up.jpg there",
+         [this](ExhibitionEntry& entry) {
+             fs::create_hard_link(entry.thumbnailPath, out + "up.jpg");
+         },
+         "up.jpgのコピーに失敗しました"},
+        {"data file hard-linked to down.jpg there",
+         [this](ExhibitionEntry& entry) {
+             entry.dataPaths = {Source("a/x.dat", "INPUT")};
+             fs::create_hard_link(entry.dataPaths[0], out + "down.jpg");
+         },
+         "down.jpgのコピーに失敗しました"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(out);
+        fs::create_directory(out);
+        messages.calls.clear();
+        ExhibitionEntry entry = MakeEntry("a");
+        c.arrange(entry);
+        const std::string input = c.message.substr(0, c.message.find("の"));
+        const std::string before = OutFile(input);
+
+        Stage({entry});
+
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message}) << c.name;
+        EXPECT_EQ(OutFile(input), before) << c.name;
+    }
 }
 
 } // namespace
