@@ -1,5 +1,6 @@
 // The window's image previews of a 50-megapixel JPEG: the first preview (decoded at the
-// reduced size) and a preview served from the cache.
+// reduced size) and a preview served from the cache. LUMO_PREVIEW_JPEG names another
+// image to measure (a real photograph decodes slower than the generated grey one).
 #include "ImagePreviews.h"
 
 #include "support/TempDir.h"
@@ -9,13 +10,17 @@
 
 #include <QString>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
 
 const std::string& LargeJpeg() {
     static const lumo::test::TempDir dir;
-    static const std::string path = [] {
+    static const std::string path = []() -> std::string {
+        if (const char* chosen = std::getenv("LUMO_PREVIEW_JPEG")) {
+            return chosen;
+        }
         const std::string jpeg = dir / "large.jpg";
         lumo::test::WriteJpeg(jpeg, 8660, 5780);
         return jpeg;
