@@ -25,8 +25,6 @@ public:
         return console_.ask(text);
     }
 
-    int shownCount() const { return console_.shownCount(); }
-
 private:
     ConsoleMessageBox console_;
     ProgressLine& progress_;

@@ -5,6 +5,7 @@
 #include "cli/OutputFolderChooser.h"
 #include "cli/ProgressLine.h"
 #include "cli/SilentControls.h"
+#include "exhibition/DocumentFile.h"
 #include "model/DropIntake.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
@@ -21,8 +22,6 @@
 namespace lumo::cli {
 
 namespace {
-
-const char* const kExhibitionDocumentName = "exhibition.tsd";
 
 // A path from the command line made absolute, with "." and ".." resolved lexically so
 // that the paths the tool prints and stores read cleanly.
@@ -110,19 +109,17 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         model.SetStagingObserver(
             [&progress](const StagingStatus& status) { progress.Show(status); });
     }
-    const int shownBefore = messages.shownCount();
     const BuildOutcome outcome = model.BuildExhibition();
     progress.End();
-    switch (outcome) {
-    case BuildOutcome::NoEntries:
-    case BuildOutcome::TooManyEntries:
+    switch (outcome.status) {
+    case BuildStatus::NoEntries:
+    case BuildStatus::TooManyEntries:
         return kExitInputError;
-    case BuildOutcome::Cancelled:
-    case BuildOutcome::NotWritten:
+    case BuildStatus::Cancelled:
+    case BuildStatus::NotWritten:
         return kExitFailure;
-    case BuildOutcome::Written:
-        // The success message alone means nothing went wrong on the way.
-        return messages.shownCount() - shownBefore == 1 ? kExitSuccess : kExitFailure;
+    case BuildStatus::Written:
+        return outcome.staging.clean() ? kExitSuccess : kExitFailure;
     }
     return kExitFailure;
 }

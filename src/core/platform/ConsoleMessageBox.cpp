@@ -7,12 +7,10 @@ namespace lumo {
 ConsoleMessageBox::ConsoleMessageBox(std::ostream& out, bool answer) : out_(out), answer_(answer) {}
 
 void ConsoleMessageBox::show(const std::string& text) {
-    ++shown_;
     out_ << text << '\n' << std::flush;
 }
 
 void ConsoleMessageBox::showError(const std::string& text) {
-    ++shown_;
     out_ << text << '\n' << std::flush;
 }
 
