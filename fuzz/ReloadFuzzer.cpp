@@ -63,7 +63,7 @@ std::string SmallBitmap(unsigned width, unsigned height) {
 
 std::string ContentFor(const std::string& name) {
     const std::string extension = lumo::LowerAscii(lumo::ExtensionOf(name));
-    if (extension == ".jpg" || extension == ".jpeg" || extension == ".png" || extension == ".bmp") {
+    if (lumo::IsImageExtension(extension)) {
         const std::size_t hash = std::hash<std::string>{}(name);
         return SmallBitmap(1 + hash % 64, 1 + (hash >> 8) % 64);
     }
@@ -160,14 +160,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Require(LowerAscii(ExtensionOf(entry.documentPath)) == ".tsd",
                           "a document without the scene document extension");
         }
-        int width = 0;
-        int height = 0;
         if (!entry.thumbnailPath.empty()) {
-            fuzz::Require(ProbeImageSize(entry.thumbnailPath, width, height) && width >= height,
+            const ProbeResult image = ProbeImageSize(entry.thumbnailPath);
+            fuzz::Require(image.outcome == ProbeOutcome::Sized && image.width >= image.height,
                           "a thumbnail that is taller than wide");
         }
         if (!entry.descriptionPath.empty()) {
-            fuzz::Require(ProbeImageSize(entry.descriptionPath, width, height) && height > width,
+            const ProbeResult image = ProbeImageSize(entry.descriptionPath);
+            fuzz::Require(image.outcome == ProbeOutcome::Sized && image.height > image.width,
                           "a description that is not taller than wide");
         }
     }

@@ -6,7 +6,6 @@
 #include "cli/ProgressLine.h"
 #include "cli/SilentControls.h"
 #include "exhibition/DocumentFile.h"
-#include "model/DropIntake.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
@@ -146,20 +145,16 @@ int RunList(const std::string& path, const Console& console) {
 int RunProbe(const std::vector<std::string>& paths, const Console& console) {
     int result = kExitSuccess;
     for (const std::string& path : paths) {
-        // The probe admits any other extension without reading it; here that is a failure.
-        if (!IsImageExtension(LowerAscii(ExtensionOf(path)))) {
-            console.err << "lumo-cli: not an image (.jpg, .jpeg, .png, .bmp): " << path << '\n';
-            result = kExitFailure;
+        const ProbeResult image = ProbeImageSize(path);
+        if (image.outcome == ProbeOutcome::Sized) {
+            console.out << image.width << ' ' << image.height << ' ' << path << '\n';
             continue;
         }
-        int width = 0;
-        int height = 0;
-        if (!ProbeImageSize(path, width, height)) {
-            console.err << "lumo-cli: cannot read the image size: " << path << '\n';
-            result = kExitFailure;
-            continue;
-        }
-        console.out << width << ' ' << height << ' ' << path << '\n';
+        console.err << (image.outcome == ProbeOutcome::NotAnImagePath
+                            ? "lumo-cli: not an image (.jpg, .jpeg, .png, .bmp): "
+                            : "lumo-cli: cannot read the image size: ")
+                    << path << '\n';
+        result = kExitFailure;
     }
     return result;
 }
