@@ -29,9 +29,6 @@ struct StagingFailure {
 struct StagingResult {
     std::vector<StagingFailure> failures;
 
-    bool completed() const {
-        return failures.empty() || failures.back().step == StagingStep::DataFolderFile;
-    }
     bool clean() const { return failures.empty(); }
 };
 
