@@ -6,6 +6,7 @@
 #include "FuzzFiles.h"
 
 #include "cli/SilentControls.h"
+#include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
@@ -124,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptedFolderChooser chooser;
     MainDialogModel dialog(controls, messages, chooser);
     dialog.Initialise();
-    dialog.HandleDroppedFiles({(root / "exhibition.tsd").string()});
+    dialog.HandleDroppedFiles({(root / kExhibitionDocumentName).string()});
 
     fuzz::Require(messages.calls.size() == 1 &&
                       messages.calls[0].kind == RecordingMessageBox::Kind::Ask,

@@ -7,6 +7,7 @@
 #include "cli/ProgressLine.h"
 #include "cli/SilentControls.h"
 #include "cli/TerminalText.h"
+#include "exhibition/DocumentFile.h"
 #include "exhibition/EntryCheck.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
@@ -24,8 +25,6 @@
 namespace lumo::cli {
 
 namespace {
-
-const char* const kExhibitionDocumentName = "exhibition.tsd";
 
 // A path or argument inside one of the tool's own message lines.
 std::string Shown(const std::string& text) {
@@ -136,21 +135,19 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         model.SetStagingObserver(
             [&progress](const StagingStatus& status) { progress.Show(status); });
     }
-    const int shownBefore = consoleMessages.shownCount();
     const BuildOutcome outcome = model.BuildExhibition();
     progress.End();
-    switch (outcome) {
-    case BuildOutcome::NoEntries:
-    case BuildOutcome::TooManyEntries:
-    case BuildOutcome::FolderNotEmpty:
+    switch (outcome.status) {
+    case BuildStatus::NoEntries:
+    case BuildStatus::TooManyEntries:
+    case BuildStatus::FolderNotEmpty:
         return kExitInputError;
-    case BuildOutcome::Cancelled:
-    case BuildOutcome::Declined:
-    case BuildOutcome::NotWritten:
+    case BuildStatus::Cancelled:
+    case BuildStatus::Declined:
+    case BuildStatus::NotWritten:
         return kExitFailure;
-    case BuildOutcome::Written:
-        // The success message alone means nothing went wrong on the way.
-        return consoleMessages.shownCount() - shownBefore == 1 ? kExitSuccess : kExitFailure;
+    case BuildStatus::Written:
+        return outcome.staging.clean() ? kExitSuccess : kExitFailure;
     }
     return kExitFailure;
 }

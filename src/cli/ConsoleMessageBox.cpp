@@ -9,12 +9,10 @@ namespace lumo::cli {
 ConsoleMessageBox::ConsoleMessageBox(std::ostream& out, bool answer) : out_(out), answer_(answer) {}
 
 void ConsoleMessageBox::show(const std::string& text) {
-    ++shown_;
     out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
 void ConsoleMessageBox::showError(const std::string& text) {
-    ++shown_;
     out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 

@@ -18,13 +18,9 @@ public:
     bool ask(const std::string& text) override;
     bool ask(const std::string& summary, const std::string& details) override;
 
-    // How many messages and errors were shown (questions not counted).
-    int shownCount() const { return shown_; }
-
 private:
     std::ostream& out_;
     bool answer_;
-    int shown_ = 0;
 };
 
 } // namespace lumo::cli

@@ -1,6 +1,6 @@
 #include "cli/TerminalText.h"
 
-#include <cstddef>
+#include "platform/Utf8.h"
 
 namespace lumo::cli {
 
@@ -13,51 +13,8 @@ void AppendHex(std::string& out, unsigned char byte) {
     out += digits[byte & 0x0F];
 }
 
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 sequence at text[i] (no overlongs, surrogates or
-// code points above U+10FFFF); 0 when there is none.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < length; ++k) {
-        if (!IsContinuation(byte(k))) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-bool IsControl(std::string_view sequence) {
-    const auto lead = static_cast<unsigned char>(sequence[0]);
-    if (sequence.size() == 1) {
-        return lead < 0x20 || lead == 0x7F;
-    }
-    // U+0080–U+009F are C2 80 to C2 9F.
-    return lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0;
+bool IsControl(char32_t codePoint) {
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
 }
 
 } // namespace
@@ -67,21 +24,18 @@ std::string TerminalText(std::string_view text, bool keepLineFeeds) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t length = SequenceLength(text, i);
-        if (length == 0) {
-            AppendHex(out, static_cast<unsigned char>(text[i]));
-            ++i;
-            continue;
-        }
-        const std::string_view sequence = text.substr(i, length);
-        if (IsControl(sequence) && !(keepLineFeeds && sequence == "\n")) {
-            for (const char byte : sequence) {
+        const Utf8Sequence sequence = DecodeUtf8At(text, i);
+        const std::string_view bytes = text.substr(i, sequence.length);
+        const bool escaped = !sequence.valid || (IsControl(sequence.codePoint) &&
+                                                 !(keepLineFeeds && sequence.codePoint == '\n'));
+        if (escaped) {
+            for (const char byte : bytes) {
                 AppendHex(out, static_cast<unsigned char>(byte));
             }
         } else {
-            out += sequence;
+            out += bytes;
         }
-        i += length;
+        i += sequence.length;
     }
     return out;
 }

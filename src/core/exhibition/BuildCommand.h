@@ -3,6 +3,7 @@
 #include "entry/ExhibitionEntry.h"
 #include "exhibition/EntryProblem.h"
 #include "exhibition/Progress.h"
+#include "exhibition/StagingResult.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
 
@@ -12,7 +13,7 @@
 
 namespace lumo {
 
-enum class BuildOutcome {
+enum class BuildStatus {
     NoEntries,      // refused: the list is empty
     TooManyEntries, // refused: more than 99 entries
     Cancelled,      // the curator cancelled the folder choice
@@ -20,6 +21,11 @@ enum class BuildOutcome {
     FolderNotEmpty, // refused: the chosen folder already holds an entry folder
     Written,        // exhibition.tsd was written (staging may have reported a failure)
     NotWritten,     // exhibition.tsd could not be written
+};
+
+struct BuildOutcome {
+    BuildStatus status = BuildStatus::NotWritten;
+    StagingResult staging; // empty when the build ended before staging
 };
 
 // Shown the problems found before anything is chosen or copied; false ends the build.

@@ -30,9 +30,7 @@ std::set<FileIdentity> InputIdentities(const EntryList& entries) {
             }
             // What the data folder steps list: a folder's contents, or the entries whose
             // names begin with the path's last component.
-            const bool folder = IsFolder(path);
-            const std::string pattern =
-                (folder && !IsSeparator(path.back()) ? path + kNativeSeparator : path) + "*";
+            const std::string pattern = (IsFolder(path) ? WithTrailingSeparator(path) : path) + "*";
             for (const std::string& listed : ListFolder(pattern)) {
                 if (IsRegularFile(listed)) {
                     Add(inputs, listed);

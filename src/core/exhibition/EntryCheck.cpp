@@ -44,7 +44,7 @@ public:
             add(ProblemKind::Unreadable, path);
             return;
         }
-        const std::string inside = IsSeparator(path.back()) ? path : path + kNativeSeparator;
+        const std::string inside = WithTrailingSeparator(path);
         for (const std::string& name : FolderEntryNames(path)) {
             if (name != "." && name != ".." && IsFolder(inside + name)) {
                 add(ProblemKind::DataSubfolder, inside + name);
@@ -78,7 +78,7 @@ bool SameSource(const std::string& a, const std::string& b) {
 // The name a source gets in the entry folder, compared without regard to letter case
 // since exhibitions are opened on Windows.
 std::string TargetKey(std::string source) {
-    while (source.size() > 1 && IsSeparator(source.back())) {
+    while (source.size() > 1 && IsFolderSeparator(source.back())) {
         source.pop_back();
     }
     return LowerAscii(FileNamePart(source));
@@ -161,9 +161,7 @@ EntryCheck CheckEntries(const EntryList& entries, const std::string& resourceFol
         CheckEntry(checker, entries[i], i, check.dataPaths[i]);
     }
     checker.setEntry(std::nullopt);
-    const std::string folder = !resourceFolder.empty() && IsSeparator(resourceFolder.back())
-                                   ? resourceFolder
-                                   : resourceFolder + kNativeSeparator;
+    const std::string folder = WithTrailingSeparator(resourceFolder);
     for (const char* name : kPagingImages) {
         checker.file(folder + name, ProblemKind::MissingPagingImage);
     }

@@ -1,17 +1,12 @@
 #include "model/DropIntake.h"
 
+#include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 
 namespace lumo {
-
-namespace {
-
-const char* const kExhibitionDocumentName = "exhibition.tsd";
-
-} // namespace
 
 void ClassifyDroppedFile(ExhibitionEntry& entry, const std::string& path,
                          const std::string& lowerExtension) {

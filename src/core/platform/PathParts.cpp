@@ -2,6 +2,9 @@
 
 namespace lumo {
 
+namespace {
+
+// A folder separator, or on Windows the colon after a drive letter.
 bool IsSeparator(char c) {
 #ifdef _WIN32
     return c == '\\' || c == '/' || c == ':';
@@ -10,7 +13,7 @@ bool IsSeparator(char c) {
 #endif
 }
 
-namespace {
+} // namespace
 
 bool IsFolderSeparator(char c) {
 #ifdef _WIN32
@@ -20,7 +23,12 @@ bool IsFolderSeparator(char c) {
 #endif
 }
 
-} // namespace
+std::string WithTrailingSeparator(std::string path) {
+    if (path.empty() || !IsFolderSeparator(path.back())) {
+        path += kNativeSeparator;
+    }
+    return path;
+}
 
 std::string FileNamePart(const std::string& path) {
     std::size_t start = 0;

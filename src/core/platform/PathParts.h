@@ -25,6 +25,10 @@ std::string FolderPart(const std::string& path);
 // Letters A-Z become a-z; every other byte stays as it is.
 std::string LowerAscii(std::string text);
 
-bool IsSeparator(char c);
+// A character that separates folders in a path.
+bool IsFolderSeparator(char c);
+
+// path with a separator appended unless it already ends with one.
+std::string WithTrailingSeparator(std::string path);
 
 } // namespace lumo

@@ -19,9 +19,7 @@ DataReferences CollectDataReferences(std::string joined, const std::string& docu
         if (element.empty()) {
             return references;
         }
-        std::string value = ExtractSpan(element, kPathAttribute, "\"");
-        ReplaceAll(value, kPathAttribute, "");
-        ReplaceAll(value, "\"", "");
+        std::string value = AttributeValue(element, kPathAttribute);
         references.values.push_back(value);
         // The value is a Windows relative path; its backslashes separate folders.
         std::replace(value.begin(), value.end(), '\\', kNativeSeparator);

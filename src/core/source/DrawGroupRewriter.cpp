@@ -13,7 +13,7 @@ namespace {
 
 // Appends every data element, prefixed, to text.
 void AppendDataElements(std::string& text, ElementCutter& elements, const std::string& nn) {
-    const std::string namePrefix = "name=\"" + nn + "_";
+    const std::string namePrefix = std::string(kNameAttribute) + nn + "_";
     const std::string pathPrefix = std::string(kPathAttribute) + nn + "\\";
     for (int i = 0; i < kMaxElementsPerKind; ++i) {
         std::string item = elements.CutNext();
@@ -21,7 +21,7 @@ void AppendDataElements(std::string& text, ElementCutter& elements, const std::s
             break;
         }
         item += '\n';
-        ReplaceAll(item, "name=\"", namePrefix);
+        ReplaceAll(item, kNameAttribute, namePrefix);
         ReplaceAll(item, kPathAttribute, pathPrefix);
         text += item;
     }
@@ -60,7 +60,7 @@ void AppendEntryFragments(std::string& text, const ExhibitionEntry& staged, int 
         }
         group = WithDescriptionGroup(std::move(group), nn);
         group += '\n';
-        topGroup.Consider(GroupName(group));
+        topGroup.Consider(AttributeValue(group, kNameAttribute));
         for (const std::string_view attribute : kReferences) {
             ReplaceAll(group, attribute, std::string(attribute) + nn + "_");
         }

@@ -41,7 +41,7 @@ SourceSurvey SurveySource(const std::string& documentPath, std::size_t index) {
         if (group.empty()) {
             break;
         }
-        topGroup.Consider(GroupName(WithDescriptionGroup(group, nn)));
+        topGroup.Consider(AttributeValue(WithDescriptionGroup(group, nn), kNameAttribute));
     }
     survey.drawGroupsOverLimit =
         topGroup.groupCount() == static_cast<std::size_t>(kMaxElementsPerKind) &&

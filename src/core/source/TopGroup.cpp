@@ -24,13 +24,6 @@ std::string WithDescriptionGroup(std::string group, const std::string& nn) {
     return group;
 }
 
-std::string GroupName(const std::string& group) {
-    std::string name = ExtractSpan(group, "name=\"", "\"");
-    ReplaceAll(name, "name=\"", "");
-    ReplaceAll(name, "\"", "");
-    return name;
-}
-
 void TopGroupChoice::Consider(const std::string& name) {
     if (groupCount_++ == 0) {
         first_ = name;

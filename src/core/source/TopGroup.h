@@ -9,9 +9,6 @@ namespace lumo {
 // description group exNN follows its start tag and the two standard captions are gone.
 std::string WithDescriptionGroup(std::string group, const std::string& nn);
 
-// The value of the first name="…" in a draw group.
-std::string GroupName(const std::string& group);
-
 // Picks an entry's one top group from its draw group names, seen in document order: the
 // first name holding the marker "Sur", else the first name.
 class TopGroupChoice {

@@ -49,7 +49,7 @@ public:
 
     EntryList Stage(const EntryList& entries) {
         EntryList staged;
-        StageEntries(entries, out, Resources(), staged, messages);
+        result = StageEntries(entries, out, Resources(), staged, messages);
         return staged;
     }
 
@@ -73,6 +73,7 @@ public:
     TempDir temp;
     const std::string out = temp.folder() + "out/";
     RecordingMessageBox messages;
+    StagingResult result; // of the last Stage
 };
 
 } // namespace lumo::test
