@@ -46,7 +46,6 @@ SourceSurvey SurveySource(const std::string& documentPath, std::size_t index) {
     survey.drawGroupsOverLimit =
         topGroup.groupCount() == static_cast<std::size_t>(kMaxElementsPerKind) &&
         !groups.CutNext().empty();
-    survey.groupCount = topGroup.groupCount();
     survey.markedGroupCount = topGroup.markedCount();
     survey.topGroup = topGroup.chosen();
     return survey;

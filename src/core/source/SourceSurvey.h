@@ -7,14 +7,13 @@
 
 namespace lumo {
 
-// What a build takes from one scene document and what it would drop, found in a single
-// reading so that the check before a build costs no extra pass over the document.
+// What a build takes from one scene document and what it would drop, found in one
+// reading; the build takes its data paths from here instead of reading it again.
 struct SourceSurvey {
     bool readable = false;
     DataReferences data;
     // Draw groups after the 100th would be left out.
     bool drawGroupsOverLimit = false;
-    std::size_t groupCount = 0;
     // Groups whose name holds the top group marker, and the group the entry's top group
     // will be (its name as the document writes it).
     std::size_t markedGroupCount = 0;
