@@ -1,12 +1,15 @@
 #include "AboutDlg.h"
 #include "LumoDlg.h"
+#include "PreviewTip.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -96,6 +99,7 @@ private slots:
     void selectionChangeLoadsTheEntry_data();
     void selectionChangeLoadsTheEntry();
     void buildWritesTheDocument();
+    void hoverShowsImagePreviews();
     void buildAsksOnceAboutProblems_data();
     void buildAsksOnceAboutProblems();
     void dropDuringBuildWaitsForTheBuild();
@@ -323,6 +327,37 @@ void MainDialogTest::buildWritesTheDocument() {
     QCOMPARE(messages_.calls.back(),
              (RecordingMessageBox::Call{RecordingMessageBox::Kind::Show,
                                         "展示用tsdファイルを作成しました"}));
+}
+
+// A hovered entry shows both its images; a hovered image field shows that image.
+void MainDialogTest::hoverShowsImagePreviews() {
+    addItems({"a"});
+    auto* tip = dialog_->findChild<lumo::PreviewTip*>();
+    QVERIFY(tip != nullptr);
+    auto pictures = [tip] {
+        int count = 0;
+        for (const QLabel* label : tip->findChildren<QLabel*>()) {
+            count += label->pixmap().isNull() ? 0 : 1;
+        }
+        return count;
+    };
+    struct Hover {
+        QWidget* widget;
+        QPoint at;
+        int pictures;
+    };
+    QWidget* viewport = list()->viewport();
+    QWidget* thumbnail = dialog_->findChild<QLineEdit*>("1002");
+    for (const Hover& hover : {Hover{viewport, list()->visualItemRect(list()->item(0)).center(), 2},
+                               Hover{thumbnail, thumbnail->rect().center(), 1}}) {
+        QHelpEvent event(QEvent::ToolTip, hover.at, hover.widget->mapToGlobal(hover.at));
+        QCoreApplication::sendEvent(hover.widget, &event);
+        QVERIFY(tip->isVisible());
+        QCOMPARE(pictures(), hover.pictures);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(hover.widget, &leave);
+        QVERIFY(!tip->isVisible());
+    }
 }
 
 // The scene's only draw group is not named as a top group: one problem, asked about
