@@ -13,31 +13,31 @@ struct KindText {
     const char* meaning;
 };
 
+// A meaning's line breaks continue it in the column of the first line.
 const KindText kKinds[] = {
     {ProblemKind::MissingDocument, "missing-document", "the scene document is missing"},
     {ProblemKind::MissingThumbnail, "missing-thumbnail", "the thumbnail is missing"},
     {ProblemKind::MissingDescription, "missing-description", "the description image is missing"},
     {ProblemKind::MissingDataFile, "missing-data-file", "a data file is missing"},
     {ProblemKind::MissingDataFolder, "missing-data-folder",
-     "a data folder is missing (or a data path without extension names nothing)"},
+     "a data folder is missing, or a data path\nwithout extension names nothing"},
     {ProblemKind::MissingPagingImage, "missing-paging-image",
-     "up.jpg or down.jpg is missing where the build takes it from"},
+     "up.jpg or down.jpg is missing where the\nbuild takes it from"},
     {ProblemKind::Unreadable, "unreadable", "something is there but cannot be read"},
     {ProblemKind::NameCollision, "name-collision",
-     "two sources get one name in the entry folder (letter case aside);\n"
-     "                          detail: the source that survives"},
+     "two sources get one name in an entry folder\n(letter case aside); detail: the survivor"},
     {ProblemKind::FolderReference, "folder-reference",
-     "a data path with a folder part is copied flat but referred to with it;\n"
-     "                          detail: the path as the scene document writes it"},
-    {ProblemKind::DataSubfolder, "data-subfolder", "a data folder's sub-folder is not copied"},
+     "a data path with a folder part, copied flat\nbut referred to with it; detail: the path\n"
+     "as the scene document writes it"},
+    {ProblemKind::DataSubfolder, "data-subfolder", "a data folder's sub-folder, not copied"},
     {ProblemKind::TooManyDataElements, "too-many-data-elements",
-     "more than 100 data elements: the rest are dropped"},
+     "more than 100 data elements (the rest are\ndropped)"},
     {ProblemKind::TooManyDrawGroups, "too-many-draw-groups",
-     "more than 100 draw groups: the rest are dropped"},
+     "more than 100 draw groups (the rest are\ndropped)"},
     {ProblemKind::NoTopGroup, "no-top-group",
-     "no draw group named with \"Sur\"; detail: the group used instead"},
+     "no draw group named with \"Sur\"; detail:\nthe group used instead"},
     {ProblemKind::SeveralTopGroups, "several-top-groups",
-     "several draw groups named with \"Sur\"; detail: the one used"},
+     "several draw groups named with \"Sur\";\ndetail: the one used"},
 };
 
 template <typename Escape> std::string Fields(const EntryProblem& problem, Escape escape) {
@@ -67,7 +67,12 @@ std::string ProblemKindHelp() {
     for (const KindText& text : kKinds) {
         std::string name = text.name;
         name.resize(24, ' ');
-        help += "          " + name + text.meaning + "\n";
+        std::string meaning = text.meaning;
+        for (std::size_t at = meaning.find('\n'); at != std::string::npos;
+             at = meaning.find('\n', at + 1)) {
+            meaning.insert(at + 1, std::string(34, ' '));
+        }
+        help += "          " + name + meaning + "\n";
     }
     return help;
 }
