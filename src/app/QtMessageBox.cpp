@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextEdit>
 
 namespace lumo {
 
 namespace {
+
+constexpr int kDetailsWidth = 640;
 
 int Run(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
@@ -14,6 +17,11 @@ int Run(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
                     owner);
     if (!details.empty()) {
         box.setDetailedText(QString::fromStdString(details));
+        // The details are one problem and its path a line: wide enough to read them.
+        if (auto* lines = box.findChild<QTextEdit*>()) {
+            lines->setMinimumWidth(kDetailsWidth);
+            lines->setLineWrapMode(QTextEdit::NoWrap);
+        }
     }
     box.setDefaultButton(defaultButton);
     box.setWindowModality(Qt::WindowModal);
