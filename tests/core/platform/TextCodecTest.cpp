@@ -1,9 +1,9 @@
 #include "platform/TextCodec.h"
 
+#include "support/ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,31 +47,7 @@ TEST(DecodeUtf8Lossy, ReplacesEachMaximalInvalidSubpartOnce) {
     }
 }
 
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 TEST(DecodeLegacy, DecodesCp932ByDefault) {
     ScopedEnv env("LUMO_ANSI_CODEPAGE", nullptr);
