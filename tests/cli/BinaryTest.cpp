@@ -60,6 +60,17 @@ TEST(BinaryTest, BuildThenListRoundTrip) {
     EXPECT_EQ(listed.out, expected);
 }
 
+// Arguments and output keep Japanese names intact: on Windows the arguments arrive in
+// UTF-16 and redirected output is UTF-8 with LF line ends.
+TEST(BinaryTest, JapaneseNamesPassThroughArgumentsAndOutput) {
+    TempDir temp;
+    const std::string image = temp / "彗星.jpg";
+    test::WriteFile(image, test::ReadFile(test::SampleItems()[2].thumbnail));
+    const Outcome probed = RunExecutable({"probe", image});
+    EXPECT_EQ(probed.exitCode, 0) << probed.err;
+    EXPECT_TRUE(probed.out.ends_with(" " + image + "\n")) << probed.out;
+}
+
 TEST(BinaryTest, ControlCharactersInMessagesAreEscaped) {
     TempDir temp;
     const Outcome probed = RunExecutable({"probe", temp / "m\x1b[2J\t.jpg"});
