@@ -62,18 +62,29 @@ int ConsoleOutput::sync() {
                : -1;
 }
 
-void SetUpStandardStreams() {
-    static ConsoleOutput out(GetStdHandle(STD_OUTPUT_HANDLE));
-    static ConsoleOutput err(GetStdHandle(STD_ERROR_HANDLE));
+StandardStreams::StandardStreams()
+    : out_(GetStdHandle(STD_OUTPUT_HANDLE)), err_(GetStdHandle(STD_ERROR_HANDLE)) {
     if (IsConsole(GetStdHandle(STD_OUTPUT_HANDLE))) {
-        std::cout.rdbuf(&out);
+        savedOut_ = std::cout.rdbuf(&out_);
     } else {
         _setmode(_fileno(stdout), _O_BINARY);
     }
     if (IsConsole(GetStdHandle(STD_ERROR_HANDLE))) {
-        std::cerr.rdbuf(&err);
+        savedErr_ = std::cerr.rdbuf(&err_);
     } else {
         _setmode(_fileno(stderr), _O_BINARY);
+    }
+}
+
+// The streams outlive this object, so they get their own buffers back before it goes.
+StandardStreams::~StandardStreams() {
+    std::cout.flush();
+    std::cerr.flush();
+    if (savedOut_ != nullptr) {
+        std::cout.rdbuf(savedOut_);
+    }
+    if (savedErr_ != nullptr) {
+        std::cerr.rdbuf(savedErr_);
     }
 }
 

@@ -22,8 +22,21 @@ private:
     std::string pending_;
 };
 
-// Points std::cout and std::cerr at the console where they are one; where they are
-// redirected they write UTF-8 bytes with LF line ends, as on every other system.
-void SetUpStandardStreams();
+// For as long as it lives, std::cout and std::cerr write to the console through
+// WriteConsoleW where they are one; where they are redirected they write UTF-8 bytes with
+// LF line ends, as on every other system.
+class StandardStreams {
+public:
+    StandardStreams();
+    ~StandardStreams();
+    StandardStreams(const StandardStreams&) = delete;
+    StandardStreams& operator=(const StandardStreams&) = delete;
+
+private:
+    ConsoleOutput out_;
+    ConsoleOutput err_;
+    std::streambuf* savedOut_ = nullptr;
+    std::streambuf* savedErr_ = nullptr;
+};
 
 } // namespace lumo::cli
