@@ -31,6 +31,21 @@ test: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# Windows: cross-built with MinGW-w64 into build-windows/ (Release, stripped), tested under
+# Wine with its prefix kept in the build folder.
+WINDOWS_BUILD_DIR ?= build-windows
+.PHONY: windows test-windows
+windows:
+	@scripts/setup.sh windows
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+
+# Also compares the sample built by both systems' lumo-cli, byte for byte.
+test-windows: windows configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target lumo-cli
+	@scripts/test-windows.sh $(WINDOWS_BUILD_DIR) $(JOBS) $(CURDIR)/$(BUILD_DIR)/bin/lumo-cli
+
 # Benchmarks: a Release build with the bench/ programs, each run once, summarised in one
 # table. The staging benchmark copies a generated workload of BENCH_WORKLOAD_MB megabytes.
 BENCH_WORKLOAD_MB ?= 256

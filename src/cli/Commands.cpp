@@ -13,9 +13,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
+#include "platform/PathText.h"
 #include "platform/ProgressClosingMessageBox.h"
 
-#include <filesystem>
 #include <ostream>
 
 #ifndef LUMO_VERSION
@@ -34,7 +34,7 @@ std::string Shown(const std::string& text) {
 // A path from the command line made absolute, with "." and ".." resolved lexically so
 // that the paths the tool prints and stores read cleanly.
 std::string FullPath(const std::string& path) {
-    return std::filesystem::path(AbsolutePath(path)).lexically_normal().string();
+    return LexicallyNormal(AbsolutePath(path));
 }
 
 // A built exhibition.tsd named on the command line, made absolute; empty (after telling

@@ -1,67 +1,22 @@
+#include "support/RunProcess.h"
 #include "support/SampleExhibition.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace lumo {
 namespace {
 
 using test::TempDir;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = test::ProcessOutcome;
 
-// Runs the built lumo-cli with stdout and stderr captured in separate files (no pipes,
-// so a chatty child can never block) and returns its exit status.
 Outcome RunExecutable(const std::vector<std::string>& arguments) {
-    TempDir capture;
-    const std::string outPath = capture / "stdout";
-    const std::string errPath = capture / "stderr";
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-
-    std::vector<std::string> all = {LUMO_CLI_EXECUTABLE};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : all) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-
-    Outcome outcome;
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, LUMO_CLI_EXECUTABLE, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << LUMO_CLI_EXECUTABLE;
-        return outcome;
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-        outcome.exitCode = WEXITSTATUS(status);
-    }
-    outcome.out = test::ReadFile(outPath);
-    outcome.err = test::ReadFile(errPath);
-    return outcome;
+    return test::RunProcess(LUMO_CLI_EXECUTABLE, arguments);
 }
 
 TEST(BinaryTest, HelpGoesToStdout) {
@@ -99,21 +54,28 @@ TEST(BinaryTest, BuildThenListRoundTrip) {
     std::string expected;
     int number = 0;
     for (const test::SampleItem& item : test::SampleItems()) {
-        const std::string entry = show + "/0" + std::to_string(number++) + "/" + item.name;
+        const std::string entry =
+            show + test::Native("/0" + std::to_string(number++) + "/") + item.name;
         expected += entry + ".tsd\t" + entry + "_thumb.jpg\t" + entry + "_desc.png\n";
     }
     EXPECT_EQ(listed.out, expected);
 }
 
-TEST(BinaryTest, NamesWithControlCharactersAreEscaped) {
+// Arguments and output keep Japanese names intact: on Windows the arguments arrive in
+// UTF-16 and redirected output is UTF-8 with LF line ends.
+TEST(BinaryTest, JapaneseNamesPassThroughArgumentsAndOutput) {
     TempDir temp;
-    const std::string image = temp / "a\x1b]0;t\a\tb.jpg";
-    test::WriteFile(image, test::ReadFile(test::SampleItems().front().thumbnail));
+    const std::string image = temp / "彗星.jpg";
+    test::WriteFile(image, test::ReadFile(test::SampleItems()[2].thumbnail));
+    const Outcome probed = RunExecutable({"probe", image});
+    EXPECT_EQ(probed.exitCode, 0) << probed.err;
+    EXPECT_TRUE(probed.out.ends_with(" " + image + "\n")) << probed.out;
+}
 
-    const Outcome probed = RunExecutable({"probe", image, temp / "m\x1b[2J\t.jpg"});
+TEST(BinaryTest, ControlCharactersInMessagesAreEscaped) {
+    TempDir temp;
+    const Outcome probed = RunExecutable({"probe", temp / "m\x1b[2J\t.jpg"});
     EXPECT_EQ(probed.exitCode, 1);
-    const std::string listed = temp / "a\x1b]0;t\a\\x09b.jpg\n";
-    EXPECT_TRUE(probed.out.ends_with(' ' + listed)) << probed.out;
     EXPECT_EQ(probed.err,
               "lumo-cli: cannot read the image size: " + (temp / "m\\x1B[2J\\x09.jpg\n"));
 }
@@ -123,11 +85,11 @@ TEST(BinaryTest, CheckPrintsOneLinePerProblemAndBuildWarns) {
     TempDir temp;
     const test::SampleItem lighthouse = test::SampleItems().front();
     const std::string scene = temp / "lighthouse";
-    std::filesystem::copy(std::filesystem::path(lighthouse.document).parent_path(), scene);
-    std::filesystem::remove(scene + "/beam.dat");
-    const std::vector<std::string> broken = {"--item", scene + "/lighthouse.tsd",
+    std::filesystem::copy(PathFromUtf8(lighthouse.document).parent_path(), PathFromUtf8(scene));
+    std::filesystem::remove(PathFromUtf8(temp / "lighthouse/beam.dat"));
+    const std::vector<std::string> broken = {"--item", temp / "lighthouse/lighthouse.tsd",
                                              lighthouse.thumbnail, lighthouse.description};
-    const std::string line = "00\tmissing-data-file\t" + scene + "/beam.dat\n";
+    const std::string line = "00\tmissing-data-file\t" + (temp / "lighthouse/beam.dat") + "\n";
 
     const Outcome sound = RunExecutable(
         {"check", "--item", lighthouse.document, lighthouse.thumbnail, lighthouse.description});
@@ -140,7 +102,7 @@ TEST(BinaryTest, CheckPrintsOneLinePerProblemAndBuildWarns) {
     EXPECT_EQ(checked.exitCode, 1) << checked.err;
     EXPECT_EQ(checked.out, line);
     EXPECT_EQ(checked.err, "");
-    EXPECT_TRUE(std::filesystem::is_regular_file(scene + "/lighthouse.tsd"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(PathFromUtf8(temp / "lighthouse/lighthouse.tsd")));
 
     std::vector<std::string> build = {"build", "--output", temp / "show"};
     build.insert(build.end(), broken.begin(), broken.end());

@@ -6,8 +6,8 @@
 #include "platform/FileSystem.h"
 #include "platform/ListFolder.h"
 #include "platform/PathParts.h"
+#include "platform/PathText.h"
 
-#include <filesystem>
 #include <set>
 
 namespace lumo {
@@ -30,9 +30,10 @@ bool HasControlCharacter(const std::string& path) {
     return false;
 }
 
-// Lexical normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped.
+// Normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped, as the system
+// reads the path: Windows also drops the dots and spaces that end a name (".. " is "..").
 std::string NormalForm(const std::string& path) {
-    std::string normal = std::filesystem::path(path).lexically_normal().string();
+    std::string normal = LexicallyNormal(AbsolutePath(path));
     while (normal.size() > 1 && IsFolderSeparator(normal.back())) {
         normal.pop_back();
     }
@@ -40,13 +41,14 @@ std::string NormalForm(const std::string& path) {
 }
 
 // Every write is checked with this: a target built from a data path such as "..", ".",
-// "/" or "" would otherwise name the folder itself or reach out of it.
+// "/" or "" would otherwise name the folder itself or reach out of it, and a device name
+// (NUL on Windows) would write to the device.
 bool IsSafeTarget(const std::string& target, const std::string& folder, const std::string& source) {
     const std::string normalTarget = NormalForm(target);
     const std::string inside = WithTrailingSeparator(NormalForm(folder));
     return normalTarget.size() > inside.size() &&
            normalTarget.compare(0, inside.size(), inside) == 0 &&
-           normalTarget != NormalForm(source);
+           normalTarget != NormalForm(source) && !IsDeviceName(FileNamePart(normalTarget));
 }
 
 // Copies and reports progress; the running total spans the whole build.

@@ -2,27 +2,6 @@
 
 namespace lumo {
 
-namespace {
-
-// A folder separator, or on Windows the colon after a drive letter.
-bool IsSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/' || c == ':';
-#else
-    return c == '/';
-#endif
-}
-
-} // namespace
-
-bool IsFolderSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
-
 std::string WithTrailingSeparator(std::string path) {
     if (path.empty() || !IsFolderSeparator(path.back())) {
         path += kNativeSeparator;

@@ -1,6 +1,7 @@
 #include "exhibition/BuildCommand.h"
 #include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
+#include "support/FailingWrites.h"
 #include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
@@ -8,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -155,7 +153,7 @@ TEST(BuildExhibition, RefusesAFolderHoldingAnEntryFolderOfThisBuild) {
             entries.push_back(MakeItem(source, std::to_string(i) + "i"));
         }
         Build build;
-        build.chooser.answers = {target.path().string()};
+        build.chooser.answers = {target.folder()};
         const BuildStatus outcome = build.Run(entries);
         if (c.named.empty()) {
             EXPECT_EQ(outcome, BuildStatus::Written);
@@ -176,26 +174,6 @@ TEST(BuildExhibition, RefusesAFolderHoldingAnEntryFolderOfThisBuild) {
     }
 }
 
-// Writing fails once the file grows past a size limit; the earlier document must survive.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST(BuildExhibition, AFailedWriteKeepsTheEarlierDocumentAndShowsNoSuccess) {
     test::TempDir source;
     test::TempDir target;
@@ -203,11 +181,11 @@ TEST(BuildExhibition, AFailedWriteKeepsTheEarlierDocumentAndShowsNoSuccess) {
     test::WriteFile(target.path() / "exhibition.tsd", earlier);
 
     Build build;
-    build.chooser.answers = {target.path().string()};
+    build.chooser.answers = {target.folder()};
     EntryList entries = {MakeItem(source, "a")};
     BuildStatus outcome;
     {
-        FileSizeLimit limit(64);
+        test::FailingWrites failing(target / "exhibition.tsd");
         outcome = build.Run(entries);
     }
     EXPECT_EQ(outcome, BuildStatus::NotWritten);

@@ -1,5 +1,6 @@
 #include "platform/ImageProbe.h"
 
+#include "support/ProbeDifferences.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
@@ -189,7 +190,9 @@ TEST(ImageProbe, PngSuite) {
         const ProbeResult result = ProbeImageSize(file.string());
         if (stem[0] == 'x') {
             // Only these two keep a valid signature and header; their damage lies beyond.
-            const bool headerIntact = stem == "xcsn0g01" || stem == "xdtn0g01";
+            // Some decoders overlook damage that the header readers refuse.
+            const bool headerIntact = stem == "xcsn0g01" || stem == "xdtn0g01" ||
+                                      test::ProbeVerdictDifferences().count(stem) != 0;
             if (result.outcome == kSized && headerIntact) {
                 EXPECT_EQ(result.width, 32);
                 EXPECT_EQ(result.height, 32);

@@ -1,9 +1,9 @@
 #include "platform/TextCodec.h"
 
+#include "support/ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,35 +47,10 @@ TEST(DecodeUtf8Lossy, ReplacesEachMaximalInvalidSubpartOnce) {
     }
 }
 
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
+using test::ScopedEnv;
 
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-TEST(DecodeLegacy, DecodesCp932ByDefault) {
-    ScopedEnv env("LUMO_ANSI_CODEPAGE", nullptr);
-    EXPECT_EQ(LegacyEncodingName(), "CP932");
+TEST(DecodeLegacy, DecodesCp932AsWindowsDoes) {
+    ScopedEnv env("LUMO_ANSI_CODEPAGE", "CP932");
     const std::vector<DecodeCase> cases = {
         {"", ""},
         {"a\\b~c", "a\\b~c"},         // 0x5C stays a backslash
@@ -83,10 +58,14 @@ TEST(DecodeLegacy, DecodesCp932ByDefault) {
         {"\x81\x5C", "\xE2\x80\x95"}, // U+2015
         {"\xB1\xDD", "ｱﾝ"},           // half-width katakana
         {"\x87\x40", "①"},            // a vendor extension of the table
+        // The single bytes Windows decodes although they start no character, read as it
+        // reads them, also after a bad lead byte and never as a trail byte.
         {"a\x80"
          "b",
-         "a" + R + "b"}, // unassigned byte
-        {"\xA0\xFD\xFF", R + R + R},
+         "a\u0080b"},
+        {"\xA0\xFD\xFE\xFF", "\uF8F0\uF8F1\uF8F2\uF8F3"},
+        {"\x81\xFF", R + "\uF8F3"},
+        {"\x81\x80\x81\xA0", "÷□"},
         {"x\x82", "x" + R},     // lead byte at the end
         {"\x82 ok", R + " ok"}, // lead byte before a non-trail byte
     };
@@ -95,15 +74,28 @@ TEST(DecodeLegacy, DecodesCp932ByDefault) {
     }
 }
 
-TEST(DecodeLegacy, UsesTheEncodingTheVariableNames) {
-    ScopedEnv env("LUMO_ANSI_CODEPAGE", "ISO-8859-1");
-    EXPECT_EQ(LegacyEncodingName(), "ISO-8859-1");
-    EXPECT_EQ(DecodeLegacy("caf\xE9\\"), "café\\");
-}
-
-TEST(DecodeLegacy, EmptyVariableMeansTheDefault) {
-    ScopedEnv env("LUMO_ANSI_CODEPAGE", "");
-    EXPECT_EQ(LegacyEncodingName(), "CP932");
+// The Windows names of a code page work on every system; SHIFT_JIS and its aliases mean
+// Windows' CP932, where 0x5C is a backslash.
+TEST(DecodeLegacy, UsesTheCodePageTheVariableNames) {
+    struct Case {
+        const char* variable;
+        const char* name;
+        std::string input;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"CP1252", "CP1252", "caf\xE9\\\x80", "café\\€"},
+        {"cp932", "CP932", "\x95\x5C", "表"},
+        {"SHIFT_JIS", "CP932", "\\", "\\"},
+        {"Sjis", "CP932", "\x81\x5C", "\xE2\x80\x95"},
+        {"WINDOWS-31J", "CP932", "\xB1", "ｱ"},
+        {"ms932", "CP932", "\xFF", "\uF8F3"},
+    };
+    for (const Case& c : cases) {
+        ScopedEnv env("LUMO_ANSI_CODEPAGE", c.variable);
+        EXPECT_EQ(LegacyEncodingName(), c.name) << c.variable;
+        EXPECT_EQ(DecodeLegacy(c.input), c.expected) << c.variable;
+    }
 }
 
 TEST(DecodeLegacy, UnknownEncodingIsReportedByName) {
