@@ -86,10 +86,11 @@ TEST(BinaryTest, CheckPrintsOneLinePerProblemAndBuildWarns) {
     const test::SampleItem lighthouse = test::SampleItems().front();
     const std::string scene = temp / "lighthouse";
     std::filesystem::copy(PathFromUtf8(lighthouse.document).parent_path(), PathFromUtf8(scene));
-    std::filesystem::remove(PathFromUtf8(temp / "lighthouse/beam.dat"));
+    std::filesystem::remove(PathFromUtf8(temp / test::Native("lighthouse/beam.dat")));
     const std::vector<std::string> broken = {"--item", temp / "lighthouse/lighthouse.tsd",
                                              lighthouse.thumbnail, lighthouse.description};
-    const std::string line = "00\tmissing-data-file\t" + (temp / "lighthouse/beam.dat") + "\n";
+    const std::string line =
+        "00\tmissing-data-file\t" + (temp / test::Native("lighthouse/beam.dat")) + "\n";
 
     const Outcome sound = RunExecutable(
         {"check", "--item", lighthouse.document, lighthouse.thumbnail, lighthouse.description});

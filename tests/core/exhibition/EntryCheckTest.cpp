@@ -1,13 +1,13 @@
 #include "exhibition/EntryCheck.h"
 
+#include "support/FailingWrites.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace lumo {
@@ -37,7 +37,11 @@ std::string Elements(const std::string& open, const std::string& close, int coun
 // writes its own scene text and changes the item or the files as it needs.
 struct ItemFiles {
     test::TempDir temp;
-    ExhibitionEntry entry{temp / "s/scene.tsd", temp / "img/t.jpg", temp / "img/d.png", {}};
+    // A path under the temporary folder from one written with '/'.
+    std::string at(const std::string& relative) const { return temp / test::Native(relative); }
+
+    ExhibitionEntry entry{at("s/scene.tsd"), at("img/t.jpg"), at("img/d.png"), {}};
+    std::unique_ptr<test::UnreadableFile> unreadable;
 
     ItemFiles() {
         for (const char* file : {"img/t.jpg", "img/d.png", "res/up.jpg", "res/down.jpg"}) {
@@ -71,13 +75,13 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
          {}},
         {"document missing",
          kTopGroup,
-         [](ItemFiles& s) { s.entry.documentPath = s.temp / "s/gone.tsd"; },
+         [](ItemFiles& s) { s.entry.documentPath = s.at("s/gone.tsd"); },
          {{true, Kind::MissingDocument, "s/gone.tsd"}}},
         {"document unreadable",
          kTopGroup,
          [](ItemFiles& s) {
              fs::create_directories(s.temp.path() / "s/folder.tsd");
-             s.entry.documentPath = s.temp / "s/folder.tsd";
+             s.entry.documentPath = s.at("s/folder.tsd");
          },
          {{true, Kind::Unreadable, "s/folder.tsd"}}},
         {"thumbnail missing",
@@ -96,9 +100,11 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
          kTopGroup + "<data name=\"a\" path=\"noext\" ></data>",
          [](ItemFiles& s) { s.write("s/noext.dat"); },
          {{true, Kind::MissingDataFolder, "s/noext"}}},
-        {"data file that is a pipe",
+        {"data file that cannot be read",
          kTopGroup + "<data name=\"a\" path=\"p.dat\" ></data>",
-         [](ItemFiles& s) { ::mkfifo((s.temp / "s/p.dat").c_str(), 0600); },
+         [](ItemFiles& s) {
+             s.unreadable = std::make_unique<test::UnreadableFile>(s.at("s/p.dat"));
+         },
          {{true, Kind::Unreadable, "s/p.dat"}}},
         {"data file named like the thumbnail, letter case aside",
          kTopGroup + "<data name=\"a\" path=\"T.JPG\" ></data>",
@@ -145,17 +151,16 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
         ProblemList expected;
         for (const Expected& e : c.expected) {
             const std::string detail =
-                e.kind == Kind::NameCollision ? setup.temp / e.detail : e.detail;
+                e.kind == Kind::NameCollision ? setup.at(e.detail) : e.detail;
             expected.push_back({e.entry ? std::optional<std::size_t>(1) : std::nullopt, e.kind,
-                                setup.temp / e.path, detail});
+                                setup.at(e.path), detail});
         }
         // Checked as the second entry, after a sound one.
         setup.write("ok/ok.tsd", kTopGroup);
         setup.write("ok/t.jpg");
         setup.write("ok/d.png");
         const EntryList list = {
-            {setup.temp / "ok/ok.tsd", setup.temp / "ok/t.jpg", setup.temp / "ok/d.png", {}},
-            setup.entry};
+            {setup.at("ok/ok.tsd"), setup.at("ok/t.jpg"), setup.at("ok/d.png"), {}}, setup.entry};
         EXPECT_EQ(CheckEntries(list, setup.temp / "res").problems, expected) << c.what;
     }
 }
@@ -167,8 +172,9 @@ TEST(CheckEntries, CollectsTheDataPathsWithoutTouchingTheEntries) {
     setup.write("s/a.dat");
     const EntryList entries = {setup.entry};
     const EntryCheck check = CheckEntries(entries, setup.temp / "res");
-    EXPECT_EQ(check.dataPaths, (std::vector<std::vector<std::string>>{
-                                   {setup.temp / "s/a.dat", setup.temp.folder() + "s/"}}));
+    EXPECT_EQ(check.dataPaths,
+              (std::vector<std::vector<std::string>>{
+                  {setup.at("s/a.dat"), setup.temp.folder() + test::Native("s/")}}));
     EXPECT_TRUE(entries[0].dataPaths.empty());
 }
 
