@@ -11,6 +11,7 @@ packages=(
     libjpeg62-turbo-dev libpng-dev
     qt6-base-dev libgl-dev fonts-ipafont-gothic
     desktop-file-utils
+    dpkg-dev file
 )
 for extra in "$@"; do
     case "$extra" in
