@@ -31,6 +31,19 @@ test: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# Windows: cross-built with MinGW-w64 into build-windows/ (Release, stripped), tested under
+# Wine with its prefix kept in the build folder.
+WINDOWS_BUILD_DIR ?= build-windows
+.PHONY: windows test-windows
+windows:
+	@scripts/setup.sh windows
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+
+test-windows: windows
+	@scripts/test-windows.sh $(WINDOWS_BUILD_DIR) $(JOBS)
+
 # Benchmarks: a Release build with the bench/ programs, each run once, summarised in one
 # table. The staging benchmark copies a generated workload of BENCH_WORKLOAD_MB megabytes.
 BENCH_WORKLOAD_MB ?= 256

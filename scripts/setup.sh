@@ -3,6 +3,8 @@
 #   scripts/setup.sh          what building, testing and running need
 #   scripts/setup.sh fuzz     also clang's libFuzzer for `make fuzz`
 #   scripts/setup.sh screenshot  also what the screenshot script needs
+#   scripts/setup.sh windows  also the MinGW-w64 cross compilers and Wine for
+#                             `make windows` and `make test-windows`
 set -euo pipefail
 
 packages=(
@@ -13,11 +15,14 @@ packages=(
     desktop-file-utils
     dpkg-dev file
 )
+japanese_locale=no
 for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         screenshot) packages+=(xvfb xauth imagemagick) ;;
-        *) echo "setup.sh: unknown extra '$extra' (fuzz, screenshot)" >&2; exit 2 ;;
+        windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb locales)
+                 japanese_locale=yes ;;
+        *) echo "setup.sh: unknown extra '$extra' (fuzz, screenshot, windows)" >&2; exit 2 ;;
     esac
 done
 
@@ -27,15 +32,30 @@ for p in "${packages[@]}"; do
     [ "$status" = installed ] || missing+=("$p")
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
+as_root() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Lumo needs this done as root, then run make again:" >&2
+        echo "  $*" >&2
+        exit 1
+    fi
+    "$@"
+}
 
-cmd="apt-get install -y --no-install-recommends ${missing[*]}"
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Lumo needs these Debian packages. Install them as root, then run make again:" >&2
-    echo "  apt-get update && $cmd" >&2
-    exit 1
+if [ ${#missing[@]} -gt 0 ]; then
+    cmd="apt-get install -y --no-install-recommends ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Lumo needs these Debian packages. Install them as root, then run make again:" >&2
+        echo "  apt-get update && $cmd" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    $cmd
 fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-$cmd
+
+# The Windows tests run Wine under a Japanese locale (ANSI code page 932); Wine cannot
+# open non-ASCII file names under a locale that was never generated.
+if [ "$japanese_locale" = yes ] && ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

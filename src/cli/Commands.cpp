@@ -10,8 +10,8 @@
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
+#include "platform/PathText.h"
 
-#include <filesystem>
 #include <ostream>
 
 #ifndef LUMO_VERSION
@@ -27,7 +27,7 @@ const char* const kExhibitionDocumentName = "exhibition.tsd";
 // A path from the command line made absolute, with "." and ".." resolved lexically so
 // that the paths the tool prints and stores read cleanly.
 std::string FullPath(const std::string& path) {
-    return std::filesystem::path(AbsolutePath(path)).lexically_normal().string();
+    return LexicallyNormal(AbsolutePath(path));
 }
 
 // A built exhibition.tsd named on the command line, made absolute; empty (after telling

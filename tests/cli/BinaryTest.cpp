@@ -1,66 +1,21 @@
+#include "support/RunProcess.h"
 #include "support/SampleExhibition.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace lumo {
 namespace {
 
 using test::TempDir;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = test::ProcessOutcome;
 
-// Runs the built lumo-cli with stdout and stderr captured in separate files (no pipes,
-// so a chatty child can never block) and returns its exit status.
 Outcome RunExecutable(const std::vector<std::string>& arguments) {
-    TempDir capture;
-    const std::string outPath = capture / "stdout";
-    const std::string errPath = capture / "stderr";
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-
-    std::vector<std::string> all = {LUMO_CLI_EXECUTABLE};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : all) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-
-    Outcome outcome;
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, LUMO_CLI_EXECUTABLE, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << LUMO_CLI_EXECUTABLE;
-        return outcome;
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-        outcome.exitCode = WEXITSTATUS(status);
-    }
-    outcome.out = test::ReadFile(outPath);
-    outcome.err = test::ReadFile(errPath);
-    return outcome;
+    return test::RunProcess(LUMO_CLI_EXECUTABLE, arguments);
 }
 
 TEST(BinaryTest, HelpGoesToStdout) {

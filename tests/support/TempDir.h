@@ -1,9 +1,12 @@
 #pragma once
 
-#include <cstdlib>
+#include "platform/PathParts.h"
+#include "platform/PathText.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -15,12 +18,18 @@ namespace lumo::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumo-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path candidate =
+                base / ("lumo-test-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) {
+                path_ = candidate;
+                return;
+            }
         }
-        path_ = pattern;
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~TempDir() {
         std::error_code ec;
@@ -33,8 +42,10 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     // The folder with a trailing separator, as the build hands it around.
-    std::string folder() const { return path_.string() + "/"; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    std::string folder() const { return Utf8FromPath(path_) + kNativeSeparator; }
+    std::string operator/(const std::string& name) const {
+        return Utf8FromPath(path_ / PathFromUtf8(name));
+    }
 
 private:
     std::filesystem::path path_;

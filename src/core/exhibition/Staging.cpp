@@ -5,8 +5,8 @@
 #include "platform/FileSystem.h"
 #include "platform/ListFolder.h"
 #include "platform/PathParts.h"
+#include "platform/PathText.h"
 
-#include <filesystem>
 #include <set>
 
 namespace lumo {
@@ -31,7 +31,7 @@ std::string WithSeparator(std::string path) {
 
 // Lexical normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped.
 std::string NormalForm(const std::string& path) {
-    std::string normal = std::filesystem::path(path).lexically_normal().string();
+    std::string normal = LexicallyNormal(path);
     while (normal.size() > 1 && IsPathSeparator(normal.back())) {
         normal.pop_back();
     }
@@ -39,13 +39,14 @@ std::string NormalForm(const std::string& path) {
 }
 
 // Every write is checked with this: a target built from a data path such as "..", ".",
-// "/" or "" would otherwise name the folder itself or reach out of it.
+// "/" or "" would otherwise name the folder itself or reach out of it, and a device name
+// (NUL on Windows) would write to the device.
 bool IsSafeTarget(const std::string& target, const std::string& folder, const std::string& source) {
     const std::string normalTarget = NormalForm(target);
     const std::string inside = WithSeparator(NormalForm(folder));
     return normalTarget.size() > inside.size() &&
            normalTarget.compare(0, inside.size(), inside) == 0 &&
-           normalTarget != NormalForm(source);
+           normalTarget != NormalForm(source) && !IsDeviceName(FileNamePart(normalTarget));
 }
 
 // Copies and reports progress; the running total spans the whole build.

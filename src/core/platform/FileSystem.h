@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ std::string ResourceFolder();
 // Reads a whole regular file; false when it cannot be opened or read or is not a regular
 // file (a folder, a named pipe, a device).
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Opens a regular file for binary reading; nullptr for anything else. A FIFO or a
+// device that happens to carry a file's name cannot stall the caller.
+std::FILE* OpenRegularFileForReading(const std::string& path);
 
 // Replaces the file at path with bytes without ever leaving a partial file there: the
 // bytes go to a temporary file in the same folder, which is flushed, closed and renamed

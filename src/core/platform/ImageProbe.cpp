@@ -1,11 +1,8 @@
 #include "platform/ImageProbe.h"
 
+#include "platform/FileSystem.h"
 #include "platform/ImageHeaders.h"
 #include "platform/PathParts.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -18,25 +15,6 @@ bool HasImageExtension(const std::string& path) {
     const std::string extension = LowerAscii(ExtensionOf(path));
     return extension == ".jpg" || extension == ".jpeg" || extension == ".png" ||
            extension == ".bmp";
-}
-
-// Opens only regular files, and without blocking, so that a FIFO or a device that
-// happens to carry an image extension cannot stall the caller.
-std::FILE* OpenRegularFile(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) {
-        return nullptr;
-    }
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return nullptr;
-    }
-    std::FILE* file = ::fdopen(descriptor, "rb");
-    if (file == nullptr) {
-        ::close(descriptor);
-    }
-    return file;
 }
 
 class FileCloser {
@@ -76,7 +54,7 @@ bool ProbeImageSize(const std::string& path, int& width, int& height) {
     if (!HasImageExtension(path)) {
         return true;
     }
-    std::FILE* file = OpenRegularFile(path);
+    std::FILE* file = OpenRegularFileForReading(path);
     if (file == nullptr) {
         return false;
     }

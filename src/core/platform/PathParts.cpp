@@ -2,26 +2,6 @@
 
 namespace lumo {
 
-bool IsSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/' || c == ':';
-#else
-    return c == '/';
-#endif
-}
-
-namespace {
-
-bool IsFolderSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
-
-} // namespace
-
 std::string FileNamePart(const std::string& path) {
     std::size_t start = 0;
     for (std::size_t i = 0; i + 1 < path.size(); ++i) {

@@ -4,11 +4,8 @@
 
 namespace lumo {
 
-#ifdef _WIN32
-inline constexpr char kNativeSeparator = '\\';
-#else
-inline constexpr char kNativeSeparator = '/';
-#endif
+// '/' on POSIX, '\\' on Windows.
+extern const char kNativeSeparator;
 
 // Last component of a path: the text after the last separator that is followed by a
 // character other than a separator, so "a/slices/" gives "slices/". A path without such
@@ -25,6 +22,14 @@ std::string FolderPart(const std::string& path);
 // Letters A-Z become a-z; every other byte stays as it is.
 std::string LowerAscii(std::string text);
 
+// A character that ends a path component: '/' on POSIX; '\\', '/' and ':' on Windows.
 bool IsSeparator(char c);
+
+// A character between folders: '/' on POSIX; '\\' and '/' on Windows.
+bool IsFolderSeparator(char c);
+
+// True when a file of this name would open a device instead (CON, NUL.txt, COM1 on
+// Windows, whatever the letter case); trailing separators are ignored. Never on POSIX.
+bool IsDeviceName(const std::string& name);
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 #include "exhibition/BuildCommand.h"
 #include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
+#include "support/FailingWrites.h"
 #include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
@@ -8,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -122,26 +120,6 @@ TEST(BuildExhibition, RebuildingRefillsTheTopGroupNamesInsteadOfAddingToThem) {
     EXPECT_EQ(model.topGroupNames().size(), 2u);
 }
 
-// Writing fails once the file grows past a size limit; the earlier document must survive.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST(BuildExhibition, AFailedWriteKeepsTheEarlierDocumentAndShowsNoSuccess) {
     test::TempDir source;
     test::TempDir target;
@@ -153,7 +131,7 @@ TEST(BuildExhibition, AFailedWriteKeepsTheEarlierDocumentAndShowsNoSuccess) {
     EntryList entries = {MakeItem(source, "a")};
     BuildOutcome outcome;
     {
-        FileSizeLimit limit(64);
+        test::FailingWrites failing(target / "exhibition.tsd");
         outcome = build.Run(entries);
     }
     EXPECT_EQ(outcome, BuildOutcome::NotWritten);

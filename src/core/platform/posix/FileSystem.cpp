@@ -100,18 +100,21 @@ std::string HomeFolder() {
     return "/";
 }
 
-std::string ResourceFolder() {
-    const std::string exeFolder = ExecutableFolder();
-    if (IsRegularFile(exeFolder + "/up.jpg")) {
-        return exeFolder;
+std::FILE* OpenRegularFileForReading(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return nullptr;
     }
-    std::error_code ec;
-    const fs::path installed =
-        fs::weakly_canonical(fs::path(exeFolder) / LUMO_DATA_RELATIVE_DIR, ec);
-    if (!ec && IsRegularFile((installed / "up.jpg").string())) {
-        return installed.string();
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return nullptr;
     }
-    return exeFolder;
+    std::FILE* file = ::fdopen(descriptor, "rb");
+    if (file == nullptr) {
+        ::close(descriptor);
+    }
+    return file;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {

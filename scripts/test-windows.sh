@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests under Wine.
+#   scripts/test-windows.sh BUILD_DIR JOBS
+# The Wine prefix lives in the build folder (its first start takes a while and some
+# 700 MB). The wine server and Wine's background services are started and warmed here,
+# detached from every output: started by the first test instead, they would inherit
+# CTest's output pipe and make each test wait for them.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+jobs=$2
+
+export WINEPREFIX="$build/wine-prefix"
+export WINEDEBUG=-all
+# Japanese Windows: the ANSI code page is 932, as on the curators' machines.
+export LC_ALL=ja_JP.UTF-8
+
+wineserver -p </dev/null >/dev/null 2>&1
+trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
+wine cmd /c exit </dev/null >/dev/null 2>&1
+
+cd "$build"
+ctest --output-on-failure -j "$jobs"

@@ -1,0 +1,23 @@
+#include "cli/Commands.h"
+#include "cli/win/ConsoleOutput.h"
+#include "platform/Terminal.h"
+#include "platform/win/WidePath.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+// wmain receives the arguments in UTF-16 whatever the ANSI code page; the core takes
+// UTF-8.
+int wmain(int argc, wchar_t** argv) {
+    lumo::cli::SetUpStandardStreams();
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.push_back(lumo::Utf8FromWide(argv[i]));
+    }
+    const lumo::cli::Console console{std::cout, std::cerr, lumo::StandardErrorIsTerminal()};
+    const int status = lumo::cli::RunCli(arguments, console);
+    std::cout.flush();
+    std::cerr.flush();
+    return status;
+}

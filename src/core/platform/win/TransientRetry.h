@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+namespace lumo {
+
+// Which failures are worth another try: virus scanners, the search indexer and network
+// handle caching hold fresh files for a moment, and a copy or delete then fails with a
+// sharing or lock violation. Renaming our own temporary file over a target that is held
+// open fails with access denied instead, which only that caller may retry.
+enum class TransientErrors { Sharing, SharingOrAccessDenied };
+
+// Runs attempt (which reports failure through GetLastError) until it succeeds, fails with
+// an error that is not transient, or about two seconds have gone by. The last error is
+// left for the caller.
+bool RetryTransient(const std::function<bool()>& attempt, TransientErrors errors);
+
+} // namespace lumo

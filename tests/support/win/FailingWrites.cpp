@@ -1,0 +1,24 @@
+#include "support/FailingWrites.h"
+
+#include "platform/win/WidePath.h"
+
+#include <windows.h>
+
+namespace lumo::test {
+
+struct FailingWrites::State {
+    HANDLE held = INVALID_HANDLE_VALUE;
+};
+
+FailingWrites::FailingWrites(const std::string& path) : state_(std::make_unique<State>()) {
+    state_->held = CreateFileW(LongPath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+FailingWrites::~FailingWrites() {
+    if (state_->held != INVALID_HANDLE_VALUE) {
+        CloseHandle(state_->held);
+    }
+}
+
+} // namespace lumo::test
