@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DLUMO_WERROR=ON
 endif
 
-.PHONY: all setup configure build run test clean
+.PHONY: all setup configure build run test clean dist dist-windows
 
 all: build
 
@@ -43,6 +43,18 @@ windows:
 
 test-windows: windows
 	@scripts/test-windows.sh $(WINDOWS_BUILD_DIR) $(JOBS)
+
+# Packages in dist/: the Debian package of the Linux build and the Windows zip.
+DIST_DIR ?= $(CURDIR)/dist
+dist: build dist-windows
+	@cd $(BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(BUILD_DIR)/packages > /dev/null
+	@mkdir -p $(DIST_DIR) && cp $(BUILD_DIR)/packages/*.deb $(DIST_DIR)/
+	@ls $(DIST_DIR)
+
+dist-windows: windows
+	@cd $(WINDOWS_BUILD_DIR) && cpack -G ZIP -B $(CURDIR)/$(WINDOWS_BUILD_DIR)/packages > /dev/null
+	@mkdir -p $(DIST_DIR) && cp $(WINDOWS_BUILD_DIR)/packages/lumo-*-windows-x64.zip $(DIST_DIR)/
+	@ls $(DIST_DIR)/lumo-*-windows-x64.zip
 
 # Benchmarks: a Release build with the bench/ programs, each run once, summarised in one
 # table. The staging benchmark copies a generated workload of BENCH_WORKLOAD_MB megabytes.

@@ -20,7 +20,8 @@ for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         screenshot) packages+=(xvfb xauth imagemagick) ;;
-        windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb locales)
+        windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth locales
+                          fonts-wine unzip)
                  japanese_locale=yes ;;
         *) echo "setup.sh: unknown extra '$extra' (fuzz, screenshot, windows)" >&2; exit 2 ;;
     esac

@@ -6,6 +6,12 @@
 # detached from every output: started by the first test instead, they would inherit
 # CTest's output pipe and make each test wait for them.
 set -euo pipefail
+# The window's tests need a display. Wine's desktop binds to the display the wine server
+# first sees, so the whole run, the warm-up included, happens on one virtual display.
+if [ -z "${LUMO_ON_XVFB:-}" ]; then
+    exec env LUMO_ON_XVFB=1 xvfb-run --auto-servernum \
+        --server-args="-screen 0 1280x800x24 -dpi 96" "$0" "$@"
+fi
 build=$(cd "$1" && pwd)
 jobs=$2
 

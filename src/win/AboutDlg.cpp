@@ -1,7 +1,7 @@
 #include "AboutDlg.h"
 
 #include "Resources.h"
-#include "WideText.h"
+#include "platform/win/WidePath.h"
 
 namespace lumo {
 

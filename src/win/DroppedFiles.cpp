@@ -1,6 +1,6 @@
 #include "DroppedFiles.h"
 
-#include "WideText.h"
+#include "platform/win/WidePath.h"
 
 #include <shellapi.h>
 

@@ -5,7 +5,7 @@
 #include "DroppedFiles.h"
 #include "Resources.h"
 #include "StagingProgress.h"
-#include "WideText.h"
+#include "platform/win/WidePath.h"
 
 #include <shellapi.h>
 #include <windowsx.h>

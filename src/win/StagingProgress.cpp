@@ -1,7 +1,7 @@
 #include "StagingProgress.h"
 
 #include "ApplicationName.h"
-#include "WideText.h"
+#include "platform/win/WidePath.h"
 
 #include <shlwapi.h>
 

@@ -1,8 +1,8 @@
 #include "WinFolderChooser.h"
 
 #include "ComRef.h"
-#include "WideText.h"
 #include "platform/FileSystem.h"
+#include "platform/win/WidePath.h"
 
 #include <shobjidl.h>
 

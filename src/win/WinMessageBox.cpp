@@ -1,7 +1,7 @@
 #include "WinMessageBox.h"
 
 #include "ApplicationName.h"
-#include "WideText.h"
+#include "platform/win/WidePath.h"
 
 namespace lumo {
 

@@ -1,7 +1,7 @@
 #include "LumoDlg.h"
 #include "Resources.h"
-#include "WideText.h"
 #include "WinFolderChooser.h"
+#include "platform/win/WidePath.h"
 #include "support/RecordingMessageBox.h"
 #include "support/SampleExhibition.h"
 #include "support/ScriptedFolderChooser.h"
