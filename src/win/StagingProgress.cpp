@@ -52,8 +52,9 @@ void StagingProgress::report(const StagingStatus& status) {
         clockStarted_ = true;
         started_ = now;
     }
-    if (!dialog_ && now - started_ >= kShowAfter && !Start()) {
-        return;
+    if (!dialog_ && !unavailable_ && now - started_ >= kShowAfter) {
+        // Without the shell's dialog the build goes on without a display.
+        unavailable_ = !Start();
     }
     if (!dialog_) {
         return;

@@ -30,6 +30,7 @@ private:
 
     HWND owner_;
     bool clockStarted_ = false;
+    bool unavailable_ = false;
     std::chrono::steady_clock::time_point started_;
     ComRef<IProgressDialog> dialog_;
 };
