@@ -15,7 +15,6 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +62,7 @@ test::SampleItem CopyItem(const fs::path& folder, const std::string& name) {
     const fs::path scene(WideFromUtf8(sample.document));
     const fs::path target = folder / WideFromUtf8(name);
     const std::wstring stem = WideFromUtf8(name);
+    fs::create_directories(target);
     fs::copy(scene.parent_path(), target,
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     fs::rename(target / scene.filename(), target / (stem + L".tsd"));
@@ -241,56 +241,31 @@ TEST_F(LumoDlgTest, SelectionLoadsTheEntryWhenTheCursorIsOnItOrAfterAnArrowKey) 
     }
 }
 
-// A message box whose OK lets a drop in, as the pump during staging would.
-class DropWhileShowing final : public IMessageBox {
-public:
-    void show(const std::string& text) override {
-        shown.push_back(text);
-        if (onShow) {
-            onShow();
-        }
-    }
-    void showError(const std::string& text) override { shown.push_back(text); }
-    bool ask(const std::string&) override { return true; }
-
-    std::vector<std::string> shown;
-    std::function<void()> onShow;
-};
-
+// The drop reaches the dialog while staging copies (the build keeps messages flowing); it
+// waits until the build is over, so its reload question follows the build's message.
 TEST_F(LumoDlgTest, BuildWritesTheExhibitionAndADropDuringItWaits) {
-    DropWhileShowing messages;
-    CLumoDlg dialog(GetModuleHandleW(nullptr), messages, chooser_);
-    ASSERT_TRUE(dialog.Create(false));
-    const test::SampleItem first = CopyItem(folder_, "一");
-    const test::SampleItem second = CopyItem(folder_, "二");
-    PostMessageW(
-        dialog.hwnd(), WM_DROPFILES,
-        reinterpret_cast<WPARAM>(MakeDrop({first.document, first.thumbnail, first.description})),
-        0);
-    Pump();
-    SendMessageW(GetDlgItem(dialog.hwnd(), IDC_ADD), BM_CLICK, 0, 0);
+    AddItems({"一"});
+    const fs::path earlier = folder_ / L"以前";
+    CopyItem(earlier, "00");
+    test::WriteFile(earlier / L"exhibition.tsd", "");
     const fs::path show = folder_ / L"会場";
     fs::create_directories(show);
     chooser_.answers.push_back(Utf8FromWide(show.wstring()));
-    std::string documentDuringBuild;
-    messages.onShow = [&] {
-        PostMessageW(dialog.hwnd(), WM_DROPFILES,
-                     reinterpret_cast<WPARAM>(MakeDrop({second.document})), 0);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        documentDuringBuild = WindowText(GetDlgItem(dialog.hwnd(), IDC_DOCUMENT));
-    };
+    PostMessageW(
+        hwnd(), WM_DROPFILES,
+        reinterpret_cast<WPARAM>(MakeDrop({Utf8FromWide((earlier / L"exhibition.tsd").wstring())})),
+        0);
 
-    SendMessageW(GetDlgItem(dialog.hwnd(), IDC_BUILD), BM_CLICK, 0, 0);
+    Click(IDC_BUILD);
 
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"展示用tsdファイルを作成しました"});
+    EXPECT_EQ(messages_.texts(),
+              (std::vector<std::string>{
+                  "展示用tsdファイルを作成しました",
+                  "以前作成された展示用tsdファイルが入力されました。\n読み込みますか？"}));
     EXPECT_TRUE(fs::exists(show / L"exhibition.tsd"));
     EXPECT_TRUE(fs::exists(show / L"00" / L"一.tsd"));
-    EXPECT_EQ(chooser_.startPaths, std::vector<std::string>{first.document});
-    EXPECT_EQ(documentDuringBuild, first.document);
-    EXPECT_EQ(WindowText(GetDlgItem(dialog.hwnd(), IDC_DOCUMENT)), second.document);
+    EXPECT_EQ(chooser_.startPaths.size(), 1u);
+    EXPECT_EQ(ListStems(), std::vector<std::string>{"00"});
 }
 
 // Clicks OK in the About box once it is up: the box runs its own modal loop, which
