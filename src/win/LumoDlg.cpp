@@ -119,14 +119,14 @@ INT_PTR CALLBACK CLumoDlg::DialogProc(HWND window, UINT message, WPARAM wParam, 
     // An exception must not unwind through the system's dispatch: it is reported and the
     // dialog stays open.
     try {
-        return dialog->HandleMessage(message, wParam, lParam);
+        return dialog->HandleMessage(message, wParam);
     } catch (const std::exception& error) {
         dialog->messages_.showError(error.what());
         return TRUE;
     }
 }
 
-INT_PTR CLumoDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CLumoDlg::HandleMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
@@ -153,7 +153,6 @@ INT_PTR CLumoDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowWindow(hwnd_, SW_HIDE);
         return TRUE;
     default:
-        (void)lParam;
         return FALSE;
     }
 }

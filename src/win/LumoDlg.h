@@ -42,10 +42,9 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam);
     void OnInitDialog();
     bool OnCommand(int id, int code);
-    void OnSysCommand(WPARAM command, LPARAM lParam);
     void OnPaint();
     void OnDropFiles(HDROP drop);
     void BuildExhibition();
