@@ -157,34 +157,17 @@ TEST_F(LumoDlgTest, DropOnTheDialogOrAnyControlFillsTheFields) {
     EXPECT_TRUE(messages_.calls.empty());
 }
 
-TEST_F(LumoDlgTest, ButtonsReorderTheList) {
-    struct Row {
-        std::vector<int> clicks;
-        std::vector<std::string> order;
-        int selected;
-        std::string count;
-    };
-    // Three items a, b, c are added; c, the last added, starts selected.
-    const Row rows[] = {
-        {{IDC_UP}, {"a", "c", "b"}, 1, "3"},
-        {{IDC_UP, IDC_UP, IDC_UP}, {"c", "a", "b"}, 0, "3"},
-        {{IDC_DOWN}, {"a", "b", "c"}, 2, "3"},
-        {{IDC_UP, IDC_DOWN}, {"a", "b", "c"}, 2, "3"},
-        {{IDC_UP, IDC_UP, IDC_DELETE}, {"a", "b"}, 0, "2"},
-        {{IDC_DELETE, IDC_DELETE, IDC_DELETE}, {}, -1, "0"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.count + " " + std::to_string(row.clicks.size()));
-        SetUp();
-        AddItems({"a", "b", "c"});
-        for (const int id : row.clicks) {
-            Click(id);
-        }
-        EXPECT_EQ(ListStems(), row.order);
-        EXPECT_EQ(ListBox_GetCurSel(Control(IDC_ENTRY_LIST)), row.selected);
-        EXPECT_EQ(Text(IDC_COUNT), row.count);
-        EXPECT_EQ(Stem(Text(IDC_DOCUMENT)), row.selected < 0 ? "" : row.order[row.selected]);
+// Each button reaches its list operation (the operations themselves are the core's).
+TEST_F(LumoDlgTest, ButtonsReachTheirListOperations) {
+    AddItems({"a", "b", "c"});
+    const std::pair<int, std::vector<std::string>> clicks[] = {
+        {IDC_UP, {"a", "c", "b"}}, {IDC_DOWN, {"a", "b", "c"}}, {IDC_DELETE, {"a", "b"}}};
+    for (const auto& [id, order] : clicks) {
+        Click(id);
+        EXPECT_EQ(ListStems(), order) << id;
+        EXPECT_EQ(Stem(Text(IDC_DOCUMENT)), order[ListBox_GetCurSel(Control(IDC_ENTRY_LIST))]);
     }
+    EXPECT_EQ(Text(IDC_COUNT), "2");
 }
 
 TEST_F(LumoDlgTest, EnterAndEscapeAreSwallowedArrowsSetTheFlag) {

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 
@@ -30,20 +29,16 @@ TEST(ResourcesTest, ManifestSettings) {
     EXPECT_EQ(manifest.find("<activeCodePage"), std::string::npos);
 }
 
-// The icon group lists one 32-bit image per size; 256 is stored as 0.
+// The icon group lists one 32-bit image per size (256 is written as 0).
 TEST(ResourcesTest, IconHasEverySizeIn32Bits) {
     const std::string group = ResourceBytes(MAKEINTRESOURCEW(14), IDI_LUMO);
-    ASSERT_GE(group.size(), 6u);
-    const int count = static_cast<unsigned char>(group[4]) | static_cast<unsigned char>(group[5])
-                                                                 << 8;
-    std::set<int> sizes;
-    for (int i = 0; i < count && 6 + 14 * (i + 1) <= static_cast<int>(group.size()); ++i) {
-        const char* entry = group.data() + 6 + 14 * i;
-        const int width = static_cast<unsigned char>(entry[0]);
-        sizes.insert(width == 0 ? 256 : width);
-        EXPECT_EQ(static_cast<unsigned char>(entry[6]), 32) << width;
+    std::set<std::pair<int, int>> images;
+    for (std::size_t entry = 6; entry + 14 <= group.size(); entry += 14) {
+        const int width = static_cast<unsigned char>(group[entry]);
+        images.insert({width == 0 ? 256 : width, static_cast<unsigned char>(group[entry + 6])});
     }
-    EXPECT_EQ(sizes, (std::set<int>{16, 24, 32, 48, 256}));
+    EXPECT_EQ(images,
+              (std::set<std::pair<int, int>>{{16, 32}, {24, 32}, {32, 32}, {48, 32}, {256, 32}}));
 }
 
 } // namespace
