@@ -53,7 +53,8 @@ TEST(BinaryTest, BuildThenListRoundTrip) {
     std::string expected;
     int number = 0;
     for (const test::SampleItem& item : test::SampleItems()) {
-        const std::string entry = show + "/0" + std::to_string(number++) + "/" + item.name;
+        const std::string entry =
+            show + test::Native("/0" + std::to_string(number++) + "/") + item.name;
         expected += entry + ".tsd\t" + entry + "_thumb.jpg\t" + entry + "_desc.png\n";
     }
     EXPECT_EQ(listed.out, expected);

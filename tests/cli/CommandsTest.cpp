@@ -44,7 +44,7 @@ std::string ExpectedListing(const std::string& folder) {
     std::string listing;
     int number = 0;
     for (const test::SampleItem& item : SampleItems()) {
-        const std::string entry = folder + "/0" + std::to_string(number++) + "/";
+        const std::string entry = folder + test::Native("/0" + std::to_string(number++) + "/");
         listing += entry + item.name + ".tsd\t" + entry + item.name + "_thumb.jpg\t" + entry +
                    item.name + "_desc.png\n";
     }
@@ -149,10 +149,16 @@ TEST(CommandsTest, AnOutputFolderThatCannotBeCreatedEndsTheBuild) {
 TEST(CommandsTest, ListGivesBackEachBuiltItemInOrder) {
     TempDir temp;
     const std::string show = temp / "show";
-    const std::string relative = fs::relative(show, fs::current_path()).string();
-    ASSERT_EQ(RunTool(BuildArguments(relative)).exitCode, kExitSuccess);
-
+    // Run from inside the temporary folder: on Windows it may lie on another drive.
+    const fs::path saved = fs::current_path();
+    fs::create_directory(temp.path() / "here");
+    fs::current_path(temp.path() / "here");
+    const std::string relative = "../show";
+    const int built = RunTool(BuildArguments(relative)).exitCode;
     const Result listed = RunTool({"list", relative + "/exhibition.tsd"});
+    fs::current_path(saved);
+
+    ASSERT_EQ(built, kExitSuccess);
 
     EXPECT_EQ(listed.exitCode, kExitSuccess) << listed.err;
     EXPECT_EQ(listed.out, ExpectedListing(show));
@@ -170,7 +176,7 @@ TEST(CommandsTest, ItemsFollowTheReloadedOnesWhereverFromStands) {
                  second, "--from", first + "/exhibition.tsd"});
 
     ASSERT_EQ(result.exitCode, kExitSuccess) << result.err;
-    const std::string entry = second + "/03/";
+    const std::string entry = second + test::Native("/03/");
     EXPECT_EQ(RunTool({"list", second + "/exhibition.tsd"}).out,
               ExpectedListing(second) + entry + "comet.tsd\t" + entry + "comet_thumb.jpg\t" +
                   entry + "comet_desc.png\n");

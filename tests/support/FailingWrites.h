@@ -19,4 +19,17 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// While it lives, a file at path exists but cannot be read: a link to nothing on POSIX, a
+// file held open without sharing on Windows.
+class UnreadableFile {
+public:
+    explicit UnreadableFile(const std::string& path);
+    ~UnreadableFile();
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+
+private:
+    void* held_ = nullptr;
+};
+
 } // namespace lumo::test

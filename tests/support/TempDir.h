@@ -51,14 +51,40 @@ private:
     std::filesystem::path path_;
 };
 
-inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
+// The native separator as text, for building expected paths.
+inline const std::string kSeparator(1, kNativeSeparator);
+
+// A relative path written with '/' in the native form ('\\' on Windows).
+inline std::string Native(std::string path) {
+    for (char& c : path) {
+        if (c == '/') {
+            c = kNativeSeparator;
+        }
+    }
+    return path;
+}
+
+// A path argument that reads a std::string as UTF-8 on every system; a plain
+// std::filesystem::path made from one would not on Windows.
+class AnyPath {
+public:
+    AnyPath(const std::filesystem::path& path) : path_(path) {}
+    AnyPath(const std::string& utf8) : path_(PathFromUtf8(utf8)) {}
+    AnyPath(const char* utf8) : path_(PathFromUtf8(utf8)) {}
+    const std::filesystem::path& get() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteFile(const AnyPath& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.get().parent_path());
+    std::ofstream out(path.get(), std::ios::binary);
     out << bytes;
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+inline std::string ReadFile(const AnyPath& path) {
+    std::ifstream in(path.get(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -29,9 +29,10 @@ std::string WithSeparator(std::string path) {
     return path;
 }
 
-// Lexical normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped.
+// Normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped, as the system
+// reads the path: Windows also drops the dots and spaces that end a name (".. " is "..").
 std::string NormalForm(const std::string& path) {
-    std::string normal = LexicallyNormal(path);
+    std::string normal = LexicallyNormal(AbsolutePath(path));
     while (normal.size() > 1 && IsPathSeparator(normal.back())) {
         normal.pop_back();
     }

@@ -105,7 +105,8 @@ TEST(RoundTrip, ABuiltExhibitionReloadsTheSameItemsInOrder) {
 
         ASSERT_EQ(NamesOf(reloaded.entries()), NamesOf(dialog.entries()));
         for (std::size_t i = 0; i < count; ++i) {
-            const std::string folder = target.folder() + std::to_string(100 + i).substr(1) + "/";
+            const std::string folder =
+                target.folder() + std::to_string(100 + i).substr(1) + test::kSeparator;
             EXPECT_EQ(FolderPart(reloaded.entries()[i].documentPath), folder);
             EXPECT_EQ(FolderPart(reloaded.entries()[i].thumbnailPath), folder);
             EXPECT_EQ(FolderPart(reloaded.entries()[i].descriptionPath), folder);

@@ -38,10 +38,10 @@ public:
 
     // The path of src/<relative>; the file holds its own path when content is given.
     std::string Source(const std::string& relative) const {
-        return (temp.path() / "src" / relative).string();
+        return temp / Native("src/" + relative);
     }
     std::string Source(const std::string& relative, const std::string& content) const {
-        WriteFile(temp.path() / "src" / relative, content);
+        WriteFile(Source(relative), content);
         return Source(relative);
     }
 
@@ -53,12 +53,14 @@ public:
         return staged;
     }
 
-    // Everything in the exhibition folder as relative paths, folders with a trailing
-    // '/', sorted.
+    // Everything in the exhibition folder as relative paths with '/' between folders,
+    // folders with a trailing '/', sorted.
     std::vector<std::string> OutTree() const {
         std::vector<std::string> tree;
-        for (const auto& item : std::filesystem::recursive_directory_iterator(out)) {
-            std::string relative = item.path().lexically_relative(out).string();
+        const std::filesystem::path outPath = PathFromUtf8(out);
+        for (const auto& item : std::filesystem::recursive_directory_iterator(outPath)) {
+            std::string relative =
+                Utf8FromPath(item.path().lexically_relative(outPath).generic_u8string());
             if (item.is_directory()) {
                 relative += "/";
             }
@@ -71,7 +73,7 @@ public:
     std::string OutFile(const std::string& relative) const { return ReadFile(out + relative); }
 
     TempDir temp;
-    const std::string out = temp.folder() + "out/";
+    const std::string out = temp.folder() + "out" + kSeparator;
     RecordingMessageBox messages;
 };
 

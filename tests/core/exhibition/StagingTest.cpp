@@ -1,7 +1,9 @@
 #include "core/exhibition/StagingFixture.h"
+#include "support/FailingWrites.h"
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,17 +29,19 @@ public:
     // The entry with its fields, in staging order, pointing into entry folder NN.
     ExhibitionEntry Replaced(ExhibitionEntry entry, const std::string& number,
                              const std::vector<std::string>& names) const {
-        const std::string folder = out + number + "/";
+        const std::string folder = out + number + test::kSeparator;
         std::vector<std::string*> fields = {&entry.documentPath, &entry.thumbnailPath,
                                             &entry.descriptionPath};
         for (std::string& path : entry.dataPaths) {
             fields.push_back(&path);
         }
         for (std::size_t k = 0; k < names.size(); ++k) {
-            *fields[k] = folder + names[k];
+            *fields[k] = folder + test::Native(names[k]);
         }
         return entry;
     }
+
+    std::unique_ptr<test::UnreadableFile> unreadable;
 };
 
 const std::vector<std::string> kNamesA = {"a.tsd", "a_thumb.jpg", "a_desc.png", "mesh.obj",
@@ -73,11 +77,17 @@ TEST_F(StagingTest, CopiesEverythingInTheFixedOrder) {
     });
 
     EXPECT_TRUE(messages.calls.empty());
-    const std::vector<std::string> expectedOrder = {
-        entries[0].documentPath, entries[0].thumbnailPath,  entries[0].descriptionPath,
-        Source("a/mesh.obj"),    Source("a/slices/s1.raw"), Source("a/slices/s2.raw"),
-        entries[1].documentPath, entries[1].thumbnailPath,  entries[1].descriptionPath,
-        Resources() + "/up.jpg", Resources() + "/down.jpg"};
+    const std::vector<std::string> expectedOrder = {entries[0].documentPath,
+                                                    entries[0].thumbnailPath,
+                                                    entries[0].descriptionPath,
+                                                    Source("a/mesh.obj"),
+                                                    Source("a/slices/s1.raw"),
+                                                    Source("a/slices/s2.raw"),
+                                                    entries[1].documentPath,
+                                                    entries[1].thumbnailPath,
+                                                    entries[1].descriptionPath,
+                                                    Resources() + test::Native("/up.jpg"),
+                                                    Resources() + test::Native("/down.jpg")};
     EXPECT_EQ(order, expectedOrder);
     EXPECT_TRUE(bytesNeverFall);
     std::uint64_t totalBytes = 0;
@@ -116,7 +126,7 @@ TEST_P(StagingFailureTest, ShowsOneMessageAndKeepsWhatWasDone) {
     c.arrange(*this, entries);
     const EntryList staged = Stage(entries);
 
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{test::Native(c.message)});
     EXPECT_EQ(OutTree(), Joined({c.tree}));
 
     EntryList expected = entries;
@@ -181,11 +191,11 @@ INSTANTIATE_TEST_SUITE_P(
             0,
             {"a.tsd", "a_thumb.jpg", "a_desc.png", "slices", "slices/"},
             {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/slices"}},
-        // A dangling link cannot be copied; s2.raw after it is skipped, staging goes on.
+        // A file that cannot be read; s2.raw after it is skipped, staging goes on.
         FailureCase{"FileInsideDataFolder",
                     [](StagingTest& t, EntryList&) {
-                        std::filesystem::create_symlink(t.Source("gone"),
-                                                        t.Source("a/slices/s15.raw"));
+                        t.unreadable =
+                            std::make_unique<test::UnreadableFile>(t.Source("a/slices/s15.raw"));
                     },
                     "フォルダ内のデータコピーに失敗しました",
                     kNoStop,
@@ -194,16 +204,17 @@ INSTANTIATE_TEST_SUITE_P(
                              "00/slices/", "00/slices/s1.raw"},
                             kTreeB,
                             {"up.jpg", "down.jpg"}})},
-        FailureCase{
-            "UpImage",
-            [](StagingTest& t, EntryList&) { std::filesystem::remove(t.Resources() + "/up.jpg"); },
-            "up.jpgのコピーに失敗しました",
-            kNoStop,
-            {},
-            Joined({kTreeA, kTreeB})},
+        FailureCase{"UpImage",
+                    [](StagingTest& t, EntryList&) {
+                        std::filesystem::remove(t.temp.path() / "res/up.jpg");
+                    },
+                    "up.jpgのコピーに失敗しました",
+                    kNoStop,
+                    {},
+                    Joined({kTreeA, kTreeB})},
         FailureCase{"DownImage",
                     [](StagingTest& t, EntryList&) {
-                        std::filesystem::remove(t.Resources() + "/down.jpg");
+                        std::filesystem::remove(t.temp.path() / "res/down.jpg");
                     },
                     "down.jpgのコピーに失敗しました",
                     kNoStop,
@@ -215,7 +226,8 @@ TEST_F(StagingTest, RebuildingIntoAFolderHolding00CopiesNothing) {
     const EntryList entries = TwoItems();
     WriteFile(out + "00/old.tsd", "OLD");
     EXPECT_EQ(Stage(entries), entries);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"00/フォルダ作成に失敗しました"});
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{test::Native("00/フォルダ作成に失敗しました")});
     EXPECT_EQ(OutTree(), (std::vector<std::string>{"00/", "00/old.tsd"}));
     EXPECT_EQ(OutFile("00/old.tsd"), "OLD");
 }
@@ -230,10 +242,11 @@ TEST_F(StagingTest, LaterFilesOfTheSameNameWin) {
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_EQ(OutFile("00/pic.jpg"), "DESC");
     EXPECT_EQ(OutFile("00/part.obj"), "SECOND");
-    EXPECT_EQ(staged[0].thumbnailPath, out + "00/pic.jpg");
-    EXPECT_EQ(staged[0].descriptionPath, out + "00/pic.jpg");
-    EXPECT_EQ(staged[0].dataPaths,
-              (std::vector<std::string>{out + "00/part.obj", out + "00/part.obj"}));
+    const std::string pic = out + test::Native("00/pic.jpg");
+    const std::string part = out + test::Native("00/part.obj");
+    EXPECT_EQ(staged[0].thumbnailPath, pic);
+    EXPECT_EQ(staged[0].descriptionPath, pic);
+    EXPECT_EQ(staged[0].dataPaths, (std::vector<std::string>{part, part}));
 }
 
 TEST_F(StagingTest, ExtensionlessDataPaths) {
@@ -287,7 +300,7 @@ TEST_F(StagingTest, ExtensionlessDataPaths) {
         EXPECT_TRUE(box.calls.empty()) << c.name;
         std::vector<std::string> expectedPaths;
         for (const std::string& name : c.stagedNames) {
-            expectedPaths.push_back(freshOut + "00/" + name);
+            expectedPaths.push_back(freshOut + test::Native("00/" + name));
         }
         EXPECT_EQ(staged[0].dataPaths, expectedPaths) << c.name;
         for (const std::string& relative : c.extraTree) {

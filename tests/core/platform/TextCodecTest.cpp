@@ -49,9 +49,8 @@ TEST(DecodeUtf8Lossy, ReplacesEachMaximalInvalidSubpartOnce) {
 
 using test::ScopedEnv;
 
-TEST(DecodeLegacy, DecodesCp932ByDefault) {
-    ScopedEnv env("LUMO_ANSI_CODEPAGE", nullptr);
-    EXPECT_EQ(LegacyEncodingName(), "CP932");
+TEST(DecodeLegacy, DecodesCp932AsWindowsDoes) {
+    ScopedEnv env("LUMO_ANSI_CODEPAGE", "CP932");
     const std::vector<DecodeCase> cases = {
         {"", ""},
         {"a\\b~c", "a\\b~c"},         // 0x5C stays a backslash
@@ -75,15 +74,28 @@ TEST(DecodeLegacy, DecodesCp932ByDefault) {
     }
 }
 
-TEST(DecodeLegacy, UsesTheEncodingTheVariableNames) {
-    ScopedEnv env("LUMO_ANSI_CODEPAGE", "ISO-8859-1");
-    EXPECT_EQ(LegacyEncodingName(), "ISO-8859-1");
-    EXPECT_EQ(DecodeLegacy("caf\xE9\\"), "café\\");
-}
-
-TEST(DecodeLegacy, EmptyVariableMeansTheDefault) {
-    ScopedEnv env("LUMO_ANSI_CODEPAGE", "");
-    EXPECT_EQ(LegacyEncodingName(), "CP932");
+// The Windows names of a code page work on every system; SHIFT_JIS and its aliases mean
+// Windows' CP932, where 0x5C is a backslash.
+TEST(DecodeLegacy, UsesTheCodePageTheVariableNames) {
+    struct Case {
+        const char* variable;
+        const char* name;
+        std::string input;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"CP1252", "CP1252", "caf\xE9\\\x80", "café\\€"},
+        {"cp932", "CP932", "\x95\x5C", "表"},
+        {"SHIFT_JIS", "CP932", "\\", "\\"},
+        {"Sjis", "CP932", "\x81\x5C", "\xE2\x80\x95"},
+        {"WINDOWS-31J", "CP932", "\xB1", "ｱ"},
+        {"ms932", "CP932", "\xFF", "\uF8F3"},
+    };
+    for (const Case& c : cases) {
+        ScopedEnv env("LUMO_ANSI_CODEPAGE", c.variable);
+        EXPECT_EQ(LegacyEncodingName(), c.name) << c.variable;
+        EXPECT_EQ(DecodeLegacy(c.input), c.expected) << c.variable;
+    }
 }
 
 TEST(DecodeLegacy, UnknownEncodingIsReportedByName) {

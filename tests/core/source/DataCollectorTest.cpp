@@ -46,7 +46,7 @@ TEST(CollectDataPaths, JoinsEachElementsPathToTheDocumentFolder) {
         WriteFile(document, c.body);
         Paths expected;
         for (const std::string& path : c.relative) {
-            expected.push_back(dir.folder() + path);
+            expected.push_back(dir.folder() + test::Native(path));
         }
         EXPECT_EQ(CollectDataPaths(document), expected) << c.name;
     }

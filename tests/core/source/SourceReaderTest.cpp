@@ -1,5 +1,6 @@
 #include "source/SourceReader.h"
 
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,7 @@ const std::string kBodyAsUtf8 = "<p>é</p>";
 const std::string kBodyAsLegacy = "<p>ﾃｩ</p>";
 
 TEST(ReadSourceLines, FirstLineMentioningEncodingDecidesTheEncoding) {
+    const test::ScopedEnv legacy("LUMO_ANSI_CODEPAGE", "CP932");
     struct Case {
         const char* name;
         std::vector<std::string> head;
@@ -83,6 +85,7 @@ TEST(ReadSourceLines, FirstLineMentioningEncodingDecidesTheEncoding) {
 }
 
 TEST(ReadSourceLines, ByteOrderMarkIsNotPartOfTheFirstLineInUtf8) {
+    const test::ScopedEnv legacy("LUMO_ANSI_CODEPAGE", "CP932");
     const std::string declaration = R"(<?xml version="1.0" encoding="UTF-8"?>)";
     EXPECT_EQ(ReadBytes("\xEF\xBB\xBF" + declaration + "\n" + kBody),
               (LineList{declaration, kBodyAsUtf8}));

@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <filesystem>
 
 namespace lumo::test {
 
@@ -24,5 +25,15 @@ FailingWrites::~FailingWrites() {
     setrlimit(RLIMIT_FSIZE, &state_->saved);
     std::signal(SIGXFSZ, state_->previousHandler);
 }
+
+} // namespace lumo::test
+
+namespace lumo::test {
+
+UnreadableFile::UnreadableFile(const std::string& path) {
+    std::filesystem::create_symlink(path + ".missing", path);
+}
+
+UnreadableFile::~UnreadableFile() = default;
 
 } // namespace lumo::test

@@ -22,3 +22,17 @@ FailingWrites::~FailingWrites() {
 }
 
 } // namespace lumo::test
+
+namespace lumo::test {
+
+UnreadableFile::UnreadableFile(const std::string& path)
+    : held_(CreateFileW(LongPath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+UnreadableFile::~UnreadableFile() {
+    if (held_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(held_);
+    }
+}
+
+} // namespace lumo::test
