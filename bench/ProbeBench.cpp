@@ -34,14 +34,12 @@ const Inputs& GetInputs() {
 void Probe(benchmark::State& state, std::string Inputs::*image) {
     const std::string& path = GetInputs().*image;
     for (auto _ : state) {
-        int width = 0;
-        int height = 0;
-        if (!lumo::ProbeImageSize(path, width, height)) {
+        const lumo::ProbeResult image = lumo::ProbeImageSize(path);
+        if (image.outcome != lumo::ProbeOutcome::Sized) {
             state.SkipWithError("probe failed");
             break;
         }
-        benchmark::DoNotOptimize(width);
-        benchmark::DoNotOptimize(height);
+        benchmark::DoNotOptimize(image);
     }
 }
 

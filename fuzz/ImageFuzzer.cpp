@@ -6,22 +6,25 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumo;
-    static constexpr const char* kNames[] = {"image.jpg", "image.jpeg", "image.png", "image.bmp"};
     if (size == 0) {
         return 0;
     }
-    const std::string path = fuzz::Scratch() / kNames[data[0] % 4];
+    const std::string path =
+        fuzz::Scratch() /
+        ("image" + std::string(kImageExtensions[data[0] % kImageExtensions.size()]));
     test::WriteFile(path, std::string(fuzz::Bytes(data + 1, size - 1)));
 
-    int width = -1;
-    int height = -1;
-    if (ProbeImageSize(path, width, height)) {
-        int again[2] = {-1, -1};
-        fuzz::Require(ProbeImageSize(path, again[0], again[1]) && again[0] == width &&
-                          again[1] == height,
+    const ProbeResult first = ProbeImageSize(path);
+    fuzz::Require(first.outcome != ProbeOutcome::NotAnImagePath,
+                  "an image extension was not admitted");
+    if (first.outcome == ProbeOutcome::Sized) {
+        fuzz::Require(first.width > 0 && first.height > 0, "a size below one pixel");
+        const ProbeResult again = ProbeImageSize(path);
+        fuzz::Require(again.outcome == first.outcome && again.width == first.width &&
+                          again.height == first.height,
                       "probing the same file twice differs");
     } else {
-        fuzz::Require(width == -1 && height == -1, "a failed probe wrote a size");
+        fuzz::Require(first.width == 0 && first.height == 0, "a failed probe gave a size");
     }
     return 0;
 }

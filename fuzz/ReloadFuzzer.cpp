@@ -5,6 +5,8 @@
 // tall by a hash of the name (the content, not the extension, decides the format).
 #include "FuzzFiles.h"
 
+#include "cli/SilentControls.h"
+#include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
@@ -23,26 +25,6 @@ namespace fs = std::filesystem;
 constexpr std::size_t kMaxFolders = 101;
 constexpr std::size_t kMaxNames = 512;
 constexpr std::size_t kMaxNameBytes = 255;
-
-// A list box that keeps only what the dialog reads back: the item count and selection.
-class SilentControls final : public lumo::IDialogControls {
-public:
-    void setFieldText(lumo::Field, const std::string&) override {}
-    void clearList() override {
-        items_ = 0;
-        selected_ = -1;
-    }
-    void appendListItem(const std::string&) override { ++items_; }
-    void selectListItem(int index) override {
-        selected_ = index >= 0 && index < items_ ? index : -1;
-    }
-    int selectedListItem() const override { return selected_; }
-    bool cursorInListItem(int) const override { return false; }
-
-private:
-    int items_ = 0;
-    int selected_ = -1;
-};
 
 bool IsSingleComponent(std::string_view name) {
     return !name.empty() && name.size() <= kMaxNameBytes && name != "." && name != ".." &&
@@ -63,7 +45,7 @@ std::string SmallBitmap(unsigned width, unsigned height) {
 
 std::string ContentFor(const std::string& name) {
     const std::string extension = lumo::LowerAscii(lumo::ExtensionOf(name));
-    if (extension == ".jpg" || extension == ".jpeg" || extension == ".png" || extension == ".bmp") {
+    if (lumo::IsImageExtension(extension)) {
         const std::size_t hash = std::hash<std::string>{}(name);
         return SmallBitmap(1 + hash % 64, 1 + (hash >> 8) % 64);
     }
@@ -138,12 +120,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::create_directories(root);
     const std::size_t folders = CreateListing(fuzz::Bytes(data, size), root);
 
-    SilentControls controls;
+    cli::SilentControls controls;
     RecordingMessageBox messages;
     ScriptedFolderChooser chooser;
     MainDialogModel dialog(controls, messages, chooser);
     dialog.Initialise();
-    dialog.HandleDroppedFiles({(root / "exhibition.tsd").string()});
+    dialog.HandleDroppedFiles({(root / kExhibitionDocumentName).string()});
 
     fuzz::Require(messages.calls.size() == 1 &&
                       messages.calls[0].kind == RecordingMessageBox::Kind::Ask,
@@ -160,14 +142,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Require(LowerAscii(ExtensionOf(entry.documentPath)) == ".tsd",
                           "a document without the scene document extension");
         }
-        int width = 0;
-        int height = 0;
         if (!entry.thumbnailPath.empty()) {
-            fuzz::Require(ProbeImageSize(entry.thumbnailPath, width, height) && width >= height,
+            const ProbeResult image = ProbeImageSize(entry.thumbnailPath);
+            fuzz::Require(image.outcome == ProbeOutcome::Sized && image.width >= image.height,
                           "a thumbnail that is taller than wide");
         }
         if (!entry.descriptionPath.empty()) {
-            fuzz::Require(ProbeImageSize(entry.descriptionPath, width, height) && height > width,
+            const ProbeResult image = ProbeImageSize(entry.descriptionPath);
+            fuzz::Require(image.outcome == ProbeOutcome::Sized && image.height > image.width,
                           "a description that is not taller than wide");
         }
     }

@@ -20,7 +20,8 @@ export WINEDEBUG=-all
 # Japanese Windows: the ANSI code page is 932, as on the curators' machines.
 export LC_ALL=ja_JP.UTF-8
 
-wineserver -p </dev/null >/dev/null 2>&1
+# A server already running for this prefix is reused.
+wineserver -p </dev/null >/dev/null 2>&1 || true
 trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
 wine cmd /c exit </dev/null >/dev/null 2>&1
 

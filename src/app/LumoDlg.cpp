@@ -72,7 +72,13 @@ CLumoDlg::CLumoDlg(IMessageBox& messages, IFolderChooser& chooser, QWidget* pare
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      messages_(messages), model_(*this, messages_, chooser) {
+      messages_(messages,
+                [this] {
+                    if (progress_) {
+                        progress_->finish();
+                    }
+                }),
+      model_(*this, messages_, chooser) {
     setWindowTitle(QStringLiteral(" Lumo"));
     setFont(DialogFont(kTemplatePointSize));
     CreateControls();
@@ -223,12 +229,12 @@ void CLumoDlg::BuildExhibition() {
     building_ = true;
     {
         StagingProgress progress(this);
-        messages_.setProgress(&progress);
+        progress_ = &progress;
         model_.SetStagingObserver(
             [&progress](const StagingStatus& status) { progress.report(status); });
         model_.BuildExhibition();
         model_.SetStagingObserver({});
-        messages_.setProgress(nullptr);
+        progress_ = nullptr;
     }
     building_ = false;
     for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ProgressAwareMessageBox.h"
 #include "model/DialogControls.h"
 #include "model/MainDialogModel.h"
+#include "platform/ProgressClosingMessageBox.h"
 
 #include <QDialog>
 
@@ -16,6 +16,7 @@ class QMenu;
 namespace lumo {
 
 class EntryListBox;
+class StagingProgress;
 
 // The main dialog: the controls of the entry list, each identified by its number as
 // object name, wired to the dialog model. Messages and the folder choice go through the
@@ -56,7 +57,9 @@ private:
     void ShowAbout();
     QLineEdit* FieldEdit(Field field) const;
 
-    ProgressAwareMessageBox messages_;
+    // The running build's progress display, taken down before any message.
+    StagingProgress* progress_ = nullptr;
+    ProgressClosingMessageBox messages_;
     MainDialogModel model_;
     QLineEdit* document_ = nullptr;
     QLineEdit* thumbnail_ = nullptr;

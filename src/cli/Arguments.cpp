@@ -189,6 +189,11 @@ const char* UsageText() {
            "        document, thumbnail and description, separated by tabs.\n"
            "probe   Prints WIDTH HEIGHT PATH for each image.\n"
            "\n"
+           "In the lines of list and probe, a tab, line feed or carriage return inside a\n"
+           "name is written as \\x09, \\x0A or \\x0D; every other byte as it is.\n"
+           "In messages (stderr), control characters and bytes that are not UTF-8 are\n"
+           "written as \\xHH.\n"
+           "\n"
            "Exit status: 0 success, 1 a failure was reported, 2 the input was refused.\n";
 }
 

@@ -1,16 +1,18 @@
 #include "cli/Commands.h"
 
-#include "cli/CliMessageBox.h"
+#include "cli/ConsoleMessageBox.h"
 #include "cli/NoFolderChooser.h"
 #include "cli/OutputFolderChooser.h"
 #include "cli/ProgressLine.h"
 #include "cli/SilentControls.h"
-#include "model/DropIntake.h"
+#include "cli/TerminalText.h"
+#include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 #include "platform/PathText.h"
+#include "platform/ProgressClosingMessageBox.h"
 
 #include <ostream>
 
@@ -22,7 +24,10 @@ namespace lumo::cli {
 
 namespace {
 
-const char* const kExhibitionDocumentName = "exhibition.tsd";
+// A path or argument inside one of the tool's own message lines.
+std::string Shown(const std::string& text) {
+    return TerminalText(text, false);
+}
 
 // A path from the command line made absolute, with "." and ".." resolved lexically so
 // that the paths the tool prints and stores read cleanly.
@@ -35,12 +40,12 @@ std::string FullPath(const std::string& path) {
 std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
     const std::string absolute = FullPath(path);
     if (FileNamePart(absolute) != kExhibitionDocumentName) {
-        err << "lumo-cli: not a built exhibition (the file must be named exhibition.tsd): " << path
-            << '\n';
+        err << "lumo-cli: not a built exhibition (the file must be named exhibition.tsd): "
+            << Shown(path) << '\n';
         return {};
     }
     if (!IsRegularFile(absolute)) {
-        err << "lumo-cli: no such file: " << path << '\n';
+        err << "lumo-cli: no such file: " << Shown(path) << '\n';
         return {};
     }
     return absolute;
@@ -53,11 +58,12 @@ bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& 
     for (const std::string& file : files) {
         const std::string absolute = FullPath(file);
         if (FileNamePart(absolute) == kExhibitionDocumentName) {
-            err << "lumo-cli: " << file << " is a built exhibition; start from it with --from\n";
+            err << "lumo-cli: " << Shown(file)
+                << " is a built exhibition; start from it with --from\n";
             return false;
         }
         if (!PathExists(absolute)) {
-            err << "lumo-cli: no such file: " << file << '\n';
+            err << "lumo-cli: no such file: " << Shown(file) << '\n';
             return false;
         }
         paths.push_back(absolute);
@@ -78,7 +84,8 @@ void SelectLastEntry(MainDialogModel& model, SilentControls& controls) {
 
 int RunBuild(const BuildRequest& request, const Console& console) {
     ProgressLine progress(console.err);
-    CliMessageBox messages(console.err, progress);
+    ConsoleMessageBox consoleMessages(console.err, true);
+    ProgressClosingMessageBox messages(consoleMessages, [&progress] { progress.End(); });
     OutputFolderChooser chooser(FullPath(request.outputFolder), messages);
     SilentControls controls;
     MainDialogModel model(controls, messages, chooser);
@@ -110,19 +117,17 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         model.SetStagingObserver(
             [&progress](const StagingStatus& status) { progress.Show(status); });
     }
-    const int shownBefore = messages.shownCount();
     const BuildOutcome outcome = model.BuildExhibition();
     progress.End();
-    switch (outcome) {
-    case BuildOutcome::NoEntries:
-    case BuildOutcome::TooManyEntries:
+    switch (outcome.status) {
+    case BuildStatus::NoEntries:
+    case BuildStatus::TooManyEntries:
         return kExitInputError;
-    case BuildOutcome::Cancelled:
-    case BuildOutcome::NotWritten:
+    case BuildStatus::Cancelled:
+    case BuildStatus::NotWritten:
         return kExitFailure;
-    case BuildOutcome::Written:
-        // The success message alone means nothing went wrong on the way.
-        return messages.shownCount() - shownBefore == 1 ? kExitSuccess : kExitFailure;
+    case BuildStatus::Written:
+        return outcome.staging.clean() ? kExitSuccess : kExitFailure;
     }
     return kExitFailure;
 }
@@ -132,16 +137,15 @@ int RunList(const std::string& path, const Console& console) {
     if (document.empty()) {
         return kExitInputError;
     }
-    ProgressLine progress(console.err);
-    CliMessageBox messages(console.err, progress);
+    ConsoleMessageBox messages(console.err, true);
     NoFolderChooser chooser;
     SilentControls controls;
     MainDialogModel model(controls, messages, chooser);
     model.Initialise();
     model.HandleDroppedFiles({document});
     for (const ExhibitionEntry& entry : model.entries()) {
-        console.out << entry.documentPath << '\t' << entry.thumbnailPath << '\t'
-                    << entry.descriptionPath << '\n';
+        console.out << ListField(entry.documentPath) << '\t' << ListField(entry.thumbnailPath)
+                    << '\t' << ListField(entry.descriptionPath) << '\n';
     }
     return kExitSuccess;
 }
@@ -149,20 +153,16 @@ int RunList(const std::string& path, const Console& console) {
 int RunProbe(const std::vector<std::string>& paths, const Console& console) {
     int result = kExitSuccess;
     for (const std::string& path : paths) {
-        // The probe admits any other extension without reading it; here that is a failure.
-        if (!IsImageExtension(LowerAscii(ExtensionOf(path)))) {
-            console.err << "lumo-cli: not an image (.jpg, .jpeg, .png, .bmp): " << path << '\n';
-            result = kExitFailure;
+        const ProbeResult image = ProbeImageSize(path);
+        if (image.outcome == ProbeOutcome::Sized) {
+            console.out << image.width << ' ' << image.height << ' ' << ListField(path) << '\n';
             continue;
         }
-        int width = 0;
-        int height = 0;
-        if (!ProbeImageSize(path, width, height)) {
-            console.err << "lumo-cli: cannot read the image size: " << path << '\n';
-            result = kExitFailure;
-            continue;
-        }
-        console.out << width << ' ' << height << ' ' << path << '\n';
+        console.err << (image.outcome == ProbeOutcome::NotAnImagePath
+                            ? "lumo-cli: not an image (.jpg, .jpeg, .png, .bmp): "
+                            : "lumo-cli: cannot read the image size: ")
+                    << Shown(path) << '\n';
+        result = kExitFailure;
     }
     return result;
 }
@@ -190,7 +190,7 @@ int RunCommand(const CommandLine& command, const Console& console) {
 int RunCli(const std::vector<std::string>& arguments, const Console& console) {
     const ParseResult parsed = ParseArguments(arguments);
     if (!parsed.ok()) {
-        console.err << "lumo-cli: " << parsed.error << "\nTry 'lumo-cli --help'.\n";
+        console.err << "lumo-cli: " << Shown(parsed.error) << "\nTry 'lumo-cli --help'.\n";
         return kExitInputError;
     }
     return RunCommand(parsed.command, console);

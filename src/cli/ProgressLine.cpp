@@ -1,7 +1,9 @@
 #include "cli/ProgressLine.h"
 
+#include "cli/TerminalText.h"
 #include "platform/PathParts.h"
 
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <ostream>
@@ -15,7 +17,8 @@ std::string FormatByteCount(std::uint64_t bytes) {
     const char* const units[] = {"KB", "MB", "GB", "TB"};
     double value = static_cast<double>(bytes) / 1024.0;
     std::size_t unit = 0;
-    while (value >= 1024.0 && unit + 1 < std::size(units)) {
+    // Rounded to one decimal first, so that 1023.96 KB reads "1.0 MB", never "1024.0 KB".
+    while (std::round(value * 10.0) >= 10240.0 && unit + 1 < std::size(units)) {
         value /= 1024.0;
         ++unit;
     }
@@ -28,7 +31,8 @@ void ProgressLine::Show(const StagingStatus& status) {
     // Carriage return and erase-to-end-of-line rewrite the line in place.
     out_ << "\r\x1b[K"
          << "item " << status.item + 1 << '/' << status.itemCount << "  "
-         << FormatByteCount(status.bytesCopied) << "  " << FileNamePart(status.file) << std::flush;
+         << FormatByteCount(status.bytesCopied) << "  "
+         << TerminalText(FileNamePart(status.file), false) << std::flush;
     open_ = true;
 }
 

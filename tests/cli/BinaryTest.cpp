@@ -60,5 +60,13 @@ TEST(BinaryTest, BuildThenListRoundTrip) {
     EXPECT_EQ(listed.out, expected);
 }
 
+TEST(BinaryTest, ControlCharactersInMessagesAreEscaped) {
+    TempDir temp;
+    const Outcome probed = RunExecutable({"probe", temp / "m\x1b[2J\t.jpg"});
+    EXPECT_EQ(probed.exitCode, 1);
+    EXPECT_EQ(probed.err,
+              "lumo-cli: cannot read the image size: " + (temp / "m\\x1B[2J\\x09.jpg\n"));
+}
+
 } // namespace
 } // namespace lumo

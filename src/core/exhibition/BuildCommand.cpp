@@ -15,7 +15,6 @@ const char* const kTooManyEntries =
     "エラー　登録されているtsdファイルが99個を超えています。\n登録数は99個以下にしてください";
 const char* const kWritten = "展示用tsdファイルを作成しました";
 const char* const kNotWritten = "エラー　exhibition.tsd を作成できませんでした";
-const char* const kDocumentName = "exhibition.tsd";
 
 } // namespace
 
@@ -24,38 +23,39 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
                              const BuildServices& services) {
     if (entries.empty()) {
         services.messages.show(kNoEntries);
-        return BuildOutcome::NoEntries;
+        return {BuildStatus::NoEntries, {}};
     }
     if (entries.size() > kMaxEntries) {
         services.messages.show(kTooManyEntries);
-        return BuildOutcome::TooManyEntries;
+        return {BuildStatus::TooManyEntries, {}};
     }
 
-    std::string folder = services.chooser.chooseFolder(browseStartPath);
-    if (folder.empty()) {
-        return BuildOutcome::Cancelled;
+    const std::string chosen = services.chooser.chooseFolder(browseStartPath);
+    if (chosen.empty()) {
+        return {BuildStatus::Cancelled, {}};
     }
-    if (folder.back() != kNativeSeparator) {
-        folder += kNativeSeparator;
-    }
-    const std::string documentPath = folder + kDocumentName;
+    const std::string folder = WithTrailingSeparator(chosen);
+    const std::string documentPath = folder + kExhibitionDocumentName;
 
     for (ExhibitionEntry& entry : entries) {
         entry.dataPaths = CollectDataPaths(entry.documentPath);
     }
 
     EntryList staged;
-    StageEntries(entries, folder, staged, services.messages, services.observer);
+    BuildOutcome outcome;
+    outcome.staging = StageEntries(entries, folder, staged, services.messages, services.observer);
 
     const std::string text = AssembleExhibitionText(staged, topGroupNames);
 
     std::string reason;
     if (!WriteExhibitionDocument(documentPath, text, reason)) {
         services.messages.showError(std::string(kNotWritten) + "\n" + documentPath + "\n" + reason);
-        return BuildOutcome::NotWritten;
+        outcome.status = BuildStatus::NotWritten;
+        return outcome;
     }
     services.messages.show(kWritten);
-    return BuildOutcome::Written;
+    outcome.status = BuildStatus::Written;
+    return outcome;
 }
 
 } // namespace lumo

@@ -2,6 +2,7 @@
 
 #include "entry/ExhibitionEntry.h"
 #include "exhibition/Progress.h"
+#include "exhibition/StagingResult.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
 
@@ -10,12 +11,17 @@
 
 namespace lumo {
 
-enum class BuildOutcome {
+enum class BuildStatus {
     NoEntries,      // refused: the list is empty
     TooManyEntries, // refused: more than 99 entries
     Cancelled,      // the curator cancelled the folder choice
     Written,        // exhibition.tsd was written (staging may have reported a failure)
     NotWritten,     // exhibition.tsd could not be written
+};
+
+struct BuildOutcome {
+    BuildStatus status = BuildStatus::NotWritten;
+    StagingResult staging; // empty when the build ended before staging
 };
 
 struct BuildServices {

@@ -4,6 +4,9 @@
 
 namespace lumo {
 
+// The exhibition document's name, beside the entry folders; compared case-sensitively.
+inline constexpr char kExhibitionDocumentName[] = "exhibition.tsd";
+
 // The bytes of a document on disk: a UTF-8 byte order mark, then the text with every
 // line feed written as CR LF.
 std::string EncodeDocument(const std::string& text);

@@ -14,15 +14,14 @@ namespace {
 // still declared, as 0 by 0, so that the groups referring to it keep a target.
 void AppendImageRecord(std::string& text, const std::string& namePrefix,
                        const std::string& imagePath, int index) {
-    int width = 0;
-    int height = 0;
-    ProbeImageSize(imagePath, width, height);
+    const ProbeResult image = ProbeImageSize(imagePath);
     std::string type = ExtensionOf(imagePath);
     type.erase(std::remove(type.begin(), type.end(), '.'), type.end());
     const std::string number = EntryNumber(static_cast<std::size_t>(index));
     text += "<data name=\"" + namePrefix + number + "\" type=\"image\" format=\"RGB\" size=\"" +
-            std::to_string(width) + ", " + std::to_string(height) + "\" ><file type=\"" + type +
-            "\" path=\"" + number + "\\" + FileNamePart(imagePath) + "\" /></data>\n";
+            std::to_string(image.width) + ", " + std::to_string(image.height) +
+            "\" ><file type=\"" + type + "\" path=\"" + number + "\\" + FileNamePart(imagePath) +
+            "\" /></data>\n";
 }
 
 } // namespace

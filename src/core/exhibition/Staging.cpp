@@ -18,22 +18,22 @@ const std::string kFileCreationFailed = "作成に失敗しました";
 const std::string kFolderFileCopyFailed = "フォルダ内のデータコピーに失敗しました";
 const std::string kCopyFailed = "のコピーに失敗しました";
 
-bool IsPathSeparator(char c) {
-    return c == '/' || c == kNativeSeparator;
-}
-
-std::string WithSeparator(std::string path) {
-    if (path.empty() || !IsPathSeparator(path.back())) {
-        path += kNativeSeparator;
+// A data path value holding a control character (a NUL ends the name the system opens
+// while the text after it names the copy) is never opened or written.
+bool HasControlCharacter(const std::string& path) {
+    for (const char c : path) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            return true;
+        }
     }
-    return path;
+    return false;
 }
 
 // Normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped, as the system
 // reads the path: Windows also drops the dots and spaces that end a name (".. " is "..").
 std::string NormalForm(const std::string& path) {
     std::string normal = LexicallyNormal(AbsolutePath(path));
-    while (normal.size() > 1 && IsPathSeparator(normal.back())) {
+    while (normal.size() > 1 && IsFolderSeparator(normal.back())) {
         normal.pop_back();
     }
     return normal;
@@ -44,7 +44,7 @@ std::string NormalForm(const std::string& path) {
 // (NUL on Windows) would write to the device.
 bool IsSafeTarget(const std::string& target, const std::string& folder, const std::string& source) {
     const std::string normalTarget = NormalForm(target);
-    const std::string inside = WithSeparator(NormalForm(folder));
+    const std::string inside = WithTrailingSeparator(NormalForm(folder));
     return normalTarget.size() > inside.size() &&
            normalTarget.compare(0, inside.size(), inside) == 0 &&
            normalTarget != NormalForm(source) && !IsDeviceName(FileNamePart(normalTarget));
@@ -57,7 +57,15 @@ public:
         : messages_(messages), observer_(observer), itemCount_(itemCount) {}
 
     void setItem(std::size_t item) { item_ = item; }
-    void fail(const std::string& message) { messages_.show(message); }
+
+    // Shows message and records where it happened.
+    void fail(const std::string& message, StagingStep step, std::size_t dataPath = 0) {
+        messages_.show(message);
+        const bool pagingImage = step == StagingStep::UpImage || step == StagingStep::DownImage;
+        result_.failures.push_back(StagingFailure{step, pagingImage ? 0 : item_, dataPath});
+    }
+
+    StagingResult result() const { return result_; }
 
     // Copies source to target when target lies strictly inside folder and is not the
     // source; false (nothing written) otherwise or when the copy fails.
@@ -78,17 +86,18 @@ public:
     // A source that names a folder has its contents listed and copied into the folder
     // target. Any other source is listed as a prefix (source followed by '*') and each
     // match is copied to target followed directly by its name.
-    void copyFolderFiles(const std::string& source, const std::string& target) {
+    void copyFolderFiles(const std::string& source, const std::string& target,
+                         std::size_t dataPath) {
         const bool isFolder = IsFolder(source);
-        const std::string pattern = (isFolder ? WithSeparator(source) : source) + "*";
-        const std::string targetPrefix = isFolder ? WithSeparator(target) : target;
+        const std::string pattern = (isFolder ? WithTrailingSeparator(source) : source) + "*";
+        const std::string targetPrefix = isFolder ? WithTrailingSeparator(target) : target;
         const std::string targetFolder = FolderPart(targetPrefix);
         for (const std::string& path : ListFolder(pattern)) {
             if (IsFolder(path)) {
                 continue;
             }
             if (!copy(path, targetPrefix + FileNamePart(path), targetFolder)) {
-                fail(kFolderFileCopyFailed);
+                fail(kFolderFileCopyFailed, StagingStep::DataFolderFile, dataPath);
                 return;
             }
         }
@@ -106,17 +115,19 @@ private:
     std::size_t itemCount_;
     std::size_t item_ = 0;
     std::uint64_t total_ = 0;
+    StagingResult result_;
 };
 
 struct FileStep {
     std::string ExhibitionEntry::*field;
+    StagingStep step;
     const char* failure;
 };
 
 const FileStep kFileSteps[] = {
-    {&ExhibitionEntry::documentPath, "tsdファイルのコピーに失敗しました"},
-    {&ExhibitionEntry::thumbnailPath, "サムネイルのコピーに失敗しました"},
-    {&ExhibitionEntry::descriptionPath, "説明文のコピーに失敗しました"},
+    {&ExhibitionEntry::documentPath, StagingStep::Document, "tsdファイルのコピーに失敗しました"},
+    {&ExhibitionEntry::thumbnailPath, StagingStep::Thumbnail, "サムネイルのコピーに失敗しました"},
+    {&ExhibitionEntry::descriptionPath, StagingStep::Description, "説明文のコピーに失敗しました"},
 };
 
 // Stages one entry into its entry folder; false when a failure ended staging.
@@ -127,7 +138,7 @@ bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const std::string&
         const std::string target = entryFolder + FileNamePart(source);
         staged.*step.field = target;
         if (!stager.copy(source, target, entryFolder)) {
-            stager.fail(step.failure);
+            stager.fail(step.failure, step.step);
             return false;
         }
     }
@@ -139,10 +150,11 @@ bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const std::string&
         const std::string name = FileNamePart(source);
         const std::string target = entryFolder + name;
         staged.dataPaths[k] = target;
+        const bool usable = !HasControlCharacter(source);
 
-        if (!ExtensionOf(source).empty() || IsRegularFile(source)) {
-            if (!stager.copy(source, target, entryFolder)) {
-                stager.fail(name + kFileCreationFailed);
+        if (!ExtensionOf(source).empty() || (usable && IsRegularFile(source))) {
+            if (!usable || !stager.copy(source, target, entryFolder)) {
+                stager.fail(name + kFileCreationFailed, StagingStep::DataPath, k);
                 return false;
             }
             continue;
@@ -150,28 +162,30 @@ bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const std::string&
 
         const std::string key = NormalForm(target);
         const bool created = createdFolders.count(key) > 0;
-        if (!IsSafeTarget(target, entryFolder, source) || (!created && !CreateFolder(target))) {
-            stager.fail(name + kFolderCreationFailed);
+        if (!usable || !IsSafeTarget(target, entryFolder, source) ||
+            (!created && !CreateFolder(target))) {
+            stager.fail(name + kFolderCreationFailed, StagingStep::DataPath, k);
             return false;
         }
         createdFolders.insert(key);
-        stager.copyFolderFiles(source, target);
+        stager.copyFolderFiles(source, target, k);
     }
     return true;
 }
 
 } // namespace
 
-void StageEntries(const EntryList& entries, const std::string& exhibitionFolder, EntryList& staged,
-                  IMessageBox& messages, const StagingObserver& observer) {
-    StageEntries(entries, exhibitionFolder, ResourceFolder(), staged, messages, observer);
+StagingResult StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
+                           EntryList& staged, IMessageBox& messages,
+                           const StagingObserver& observer) {
+    return StageEntries(entries, exhibitionFolder, ResourceFolder(), staged, messages, observer);
 }
 
-void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
-                  const std::string& resourceFolder, EntryList& staged, IMessageBox& messages,
-                  const StagingObserver& observer) {
+StagingResult StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
+                           const std::string& resourceFolder, EntryList& staged,
+                           IMessageBox& messages, const StagingObserver& observer) {
     staged = entries;
-    const std::string folder = WithSeparator(exhibitionFolder);
+    const std::string folder = WithTrailingSeparator(exhibitionFolder);
     Stager stager(messages, observer, entries.size());
 
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -179,20 +193,25 @@ void StageEntries(const EntryList& entries, const std::string& exhibitionFolder,
         const std::string number = EntryNumber(i);
         const std::string entryFolder = folder + number + kNativeSeparator;
         if (!CreateFolder(entryFolder)) {
-            stager.fail(number + kNativeSeparator + kFolderCreationFailed);
-            return;
+            stager.fail(number + kNativeSeparator + kFolderCreationFailed,
+                        StagingStep::EntryFolder);
+            return stager.result();
         }
         if (!StageEntry(stager, entries[i], entryFolder, staged[i])) {
-            return;
+            return stager.result();
         }
     }
 
-    for (const std::string name : {"up.jpg", "down.jpg"}) {
-        if (!stager.copy(WithSeparator(resourceFolder) + name, folder + name, folder)) {
-            stager.fail(name + kCopyFailed);
-            return;
+    const std::pair<const char*, StagingStep> pagingImages[] = {
+        {"up.jpg", StagingStep::UpImage}, {"down.jpg", StagingStep::DownImage}};
+    for (const auto& [name, step] : pagingImages) {
+        const std::string source = WithTrailingSeparator(resourceFolder) + name;
+        if (!stager.copy(source, folder + name, folder)) {
+            stager.fail(name + kCopyFailed, step);
+            break;
         }
     }
+    return stager.result();
 }
 
 } // namespace lumo

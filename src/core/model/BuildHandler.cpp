@@ -14,7 +14,7 @@ BuildOutcome MainDialogModel::BuildExhibition() {
         // An unexpected failure (memory, an unusable code page) ends the command with a
         // message; the dialog stays usable.
         messages_.showError(error.what());
-        return BuildOutcome::NotWritten;
+        return {BuildStatus::NotWritten, {}};
     }
 }
 

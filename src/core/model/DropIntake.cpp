@@ -1,22 +1,12 @@
 #include "model/DropIntake.h"
 
+#include "exhibition/DocumentFile.h"
 #include "model/MainDialogModel.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
 
 namespace lumo {
-
-namespace {
-
-const char* const kExhibitionDocumentName = "exhibition.tsd";
-
-} // namespace
-
-bool IsImageExtension(const std::string& lowerExtension) {
-    return lowerExtension == ".jpg" || lowerExtension == ".jpeg" || lowerExtension == ".png" ||
-           lowerExtension == ".bmp";
-}
 
 void ClassifyDroppedFile(ExhibitionEntry& entry, const std::string& path,
                          const std::string& lowerExtension) {
@@ -27,15 +17,11 @@ void ClassifyDroppedFile(ExhibitionEntry& entry, const std::string& path,
         entry.documentPath = path;
         return;
     }
-    if (!IsImageExtension(lowerExtension)) {
+    const ProbeResult image = ProbeImageSize(path);
+    if (image.outcome != ProbeOutcome::Sized) {
         return;
     }
-    int width = 0;
-    int height = 0;
-    if (!ProbeImageSize(path, width, height)) {
-        return;
-    }
-    if (height > width) {
+    if (image.height > image.width) {
         entry.descriptionPath = path;
     } else {
         entry.thumbnailPath = path;

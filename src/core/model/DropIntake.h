@@ -6,9 +6,6 @@
 
 namespace lumo {
 
-// True for the lower-cased extensions of the images the tool accepts.
-bool IsImageExtension(const std::string& lowerExtension);
-
 // Puts path into the entry's field chosen by its lower-cased extension: a scene document
 // into documentPath, an image into descriptionPath when taller than wide and otherwise
 // into thumbnailPath. An image whose size cannot be read, a folder (whatever its name) and

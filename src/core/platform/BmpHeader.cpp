@@ -12,6 +12,21 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kLargestHeaderSize = 124;
 
+// Decoders expand every pixel to 4 bytes and hold the bitmap's size in bytes in an
+// unsigned 32-bit count, so a picture with more pixels than this cannot be allocated.
+constexpr std::uint64_t kMostDecodablePixels = std::numeric_limits<std::uint32_t>::max() / 4;
+
+// Compression values of the info header.
+enum Compression : std::uint32_t {
+    kUncompressed = 0,
+    kRle8 = 1,
+    kRle4 = 2,
+    kBitFields = 3,
+    kEmbeddedJpeg = 4,
+    kEmbeddedPng = 5,
+    kAlphaBitFields = 6,
+};
+
 std::uint32_t Little16(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8;
 }
@@ -30,6 +45,28 @@ std::int64_t SignedLittle32(const unsigned char* bytes) {
 bool IsKnownHeaderSize(std::uint32_t size) {
     return size == kCoreHeaderSize || (size >= 16 && size <= 64) || size == 108 ||
            size == kLargestHeaderSize;
+}
+
+// Whether the pixel format is one a decoder reads: each compression carries only the bit
+// counts it is defined for, and a bit count of 0 means the pixels are an embedded stream.
+bool IsDecodableFormat(std::uint32_t bitCount, std::uint32_t compression) {
+    switch (compression) {
+    case kUncompressed:
+        return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
+               bitCount == 24 || bitCount == 32;
+    case kRle8:
+        return bitCount == 8;
+    case kRle4:
+        return bitCount == 4;
+    case kBitFields:
+    case kAlphaBitFields:
+        return bitCount == 16 || bitCount == 32;
+    case kEmbeddedJpeg:
+    case kEmbeddedPng:
+        return bitCount == 0;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -51,17 +88,26 @@ bool ReadBmpSize(std::FILE* file, int& width, int& height) {
     const unsigned char* sizes = &bytes[prefix];
     std::int64_t readWidth = 0;
     std::int64_t readHeight = 0;
+    std::uint32_t bitCount = 0;
+    std::uint32_t compression = kUncompressed;
     if (headerSize == kCoreHeaderSize) {
         readWidth = Little16(sizes);
         readHeight = Little16(sizes + 2);
+        bitCount = Little16(sizes + 6);
     } else {
         readWidth = SignedLittle32(sizes);
         // A negative height marks rows stored top first; the picture is as tall either way.
         readHeight = SignedLittle32(sizes + 4);
         readHeight = readHeight < 0 ? -readHeight : readHeight;
+        bitCount = Little16(sizes + 10);
+        // The shortest OS/2 2.x headers end before the compression, which then is none.
+        if (headerSize >= 20) {
+            compression = Little32(sizes + 12);
+        }
     }
-    constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
-    if (readWidth <= 0 || readHeight <= 0 || readWidth > kLargest || readHeight > kLargest) {
+    if (!IsDecodableFormat(bitCount, compression) || readWidth <= 0 || readHeight <= 0 ||
+        static_cast<std::uint64_t>(readWidth) * static_cast<std::uint64_t>(readHeight) >
+            kMostDecodablePixels) {
         return false;
     }
     width = static_cast<int>(readWidth);

@@ -4,18 +4,13 @@
 #include "platform/ImageHeaders.h"
 #include "platform/PathParts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
 namespace lumo {
 
 namespace {
-
-bool HasImageExtension(const std::string& path) {
-    const std::string extension = LowerAscii(ExtensionOf(path));
-    return extension == ".jpg" || extension == ".jpeg" || extension == ".png" ||
-           extension == ".bmp";
-}
 
 class FileCloser {
 public:
@@ -50,16 +45,26 @@ bool ReadBySignature(std::FILE* file, int& width, int& height) {
 
 } // namespace
 
-bool ProbeImageSize(const std::string& path, int& width, int& height) {
-    if (!HasImageExtension(path)) {
-        return true;
+bool IsImageExtension(std::string_view lowerExtension) {
+    return std::find(kImageExtensions.begin(), kImageExtensions.end(), lowerExtension) !=
+           kImageExtensions.end();
+}
+
+ProbeResult ProbeImageSize(const std::string& path) {
+    ProbeResult result;
+    if (!IsImageExtension(LowerAscii(ExtensionOf(path)))) {
+        result.outcome = ProbeOutcome::NotAnImagePath;
+        return result;
     }
     std::FILE* file = OpenRegularFileForReading(path);
     if (file == nullptr) {
-        return false;
+        return result;
     }
     const FileCloser closer(file);
-    return ReadBySignature(file, width, height);
+    if (ReadBySignature(file, result.width, result.height)) {
+        result.outcome = ProbeOutcome::Sized;
+    }
+    return result;
 }
 
 } // namespace lumo

@@ -46,10 +46,7 @@ std::vector<std::string> ListFolder(const std::string& pattern) {
     const std::string wildcard = pattern.substr(folderPart.size());
 
     const std::string folder = folderPart.empty() ? CurrentFolder() : folderPart;
-    std::string prefix = AbsolutePath(folder);
-    if (prefix.empty() || !IsSeparator(prefix.back())) {
-        prefix += kNativeSeparator;
-    }
+    const std::string prefix = WithTrailingSeparator(AbsolutePath(folder));
 
     std::vector<std::pair<std::u16string, std::string>> matches;
     for (const std::string& name : FolderEntryNames(folder)) {

@@ -2,6 +2,13 @@
 
 namespace lumo {
 
+std::string WithTrailingSeparator(std::string path) {
+    if (path.empty() || !IsFolderSeparator(path.back())) {
+        path += kNativeSeparator;
+    }
+    return path;
+}
+
 std::string FileNamePart(const std::string& path) {
     std::size_t start = 0;
     for (std::size_t i = 0; i + 1 < path.size(); ++i) {

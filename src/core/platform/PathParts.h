@@ -25,6 +25,9 @@ std::string LowerAscii(std::string text);
 // A character that ends a path component: '/' on POSIX; '\\', '/' and ':' on Windows.
 bool IsSeparator(char c);
 
+// path with a separator appended unless it already ends with one.
+std::string WithTrailingSeparator(std::string path);
+
 // A character between folders: '/' on POSIX; '\\' and '/' on Windows.
 bool IsFolderSeparator(char c);
 

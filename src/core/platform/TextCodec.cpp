@@ -1,5 +1,7 @@
 #include "platform/TextCodec.h"
 
+#include "platform/Utf8.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -8,44 +10,6 @@ namespace lumo {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-bool IsContinuation(unsigned char b) {
-    return b >= 0x80 && b <= 0xBF;
-}
-
-// Length of the well-formed sequence a lead byte opens and the range its second byte must
-// lie in (this rules out overlongs, surrogates and code points above U+10FFFF); 0 for a
-// byte that cannot start a sequence.
-struct LeadRule {
-    int length;
-    unsigned char low;
-    unsigned char high;
-};
-
-LeadRule RuleFor(unsigned char lead) {
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        return {2, 0x80, 0xBF};
-    }
-    if (lead == 0xE0) {
-        return {3, 0xA0, 0xBF};
-    }
-    if (lead == 0xED) {
-        return {3, 0x80, 0x9F};
-    }
-    if (lead >= 0xE1 && lead <= 0xEF) {
-        return {3, 0x80, 0xBF};
-    }
-    if (lead == 0xF0) {
-        return {4, 0x90, 0xBF};
-    }
-    if (lead >= 0xF1 && lead <= 0xF3) {
-        return {4, 0x80, 0xBF};
-    }
-    if (lead == 0xF4) {
-        return {4, 0x80, 0x8F};
-    }
-    return {0, 0, 0};
-}
 
 // Length of the run of ASCII bytes at the start of bytes, eight at a time where possible.
 std::size_t AsciiRun(const unsigned char* p, std::size_t n) {
@@ -79,27 +43,13 @@ std::string DecodeUtf8Lossy(std::string_view bytes) {
         if (i == n) {
             break;
         }
-        const LeadRule rule = RuleFor(p[i]);
-        if (rule.length == 0) {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        // The maximal subpart of a well-formed sequence becomes one replacement character.
-        std::size_t good = 1;
-        if (i + 1 < n && p[i + 1] >= rule.low && p[i + 1] <= rule.high) {
-            good = 2;
-            while (good < static_cast<std::size_t>(rule.length) && i + good < n &&
-                   IsContinuation(p[i + good])) {
-                ++good;
-            }
-        }
-        if (good == static_cast<std::size_t>(rule.length)) {
-            out.append(bytes.data() + i, good);
+        const Utf8Sequence sequence = DecodeUtf8At(bytes, i);
+        if (sequence.valid) {
+            out.append(bytes.data() + i, sequence.length);
         } else {
             out += kReplacement;
         }
-        i += good;
+        i += sequence.length;
     }
     return out;
 }

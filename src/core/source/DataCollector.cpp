@@ -26,9 +26,7 @@ std::vector<std::string> CollectDataPaths(const std::string& documentPath) {
         if (element.empty()) {
             break;
         }
-        std::string value = ExtractSpan(element, kPathAttribute, "\"");
-        ReplaceAll(value, kPathAttribute, "");
-        ReplaceAll(value, "\"", "");
+        std::string value = AttributeValue(element, kPathAttribute);
         // The value is a Windows relative path; its backslashes separate folders.
         std::replace(value.begin(), value.end(), '\\', kNativeSeparator);
         paths.push_back(folder + value);

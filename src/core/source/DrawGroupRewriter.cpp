@@ -12,17 +12,9 @@ namespace {
 
 constexpr std::string_view kTopGroupMarker = "Sur";
 
-// The value of the first name="…" in a draw group.
-std::string GroupName(const std::string& group) {
-    std::string name = ExtractSpan(group, "name=\"", "\"");
-    ReplaceAll(name, "name=\"", "");
-    ReplaceAll(name, "\"", "");
-    return name;
-}
-
 // Appends every data element, prefixed, to text.
 void AppendDataElements(std::string& text, ElementCutter& elements, const std::string& nn) {
-    const std::string namePrefix = "name=\"" + nn + "_";
+    const std::string namePrefix = std::string(kNameAttribute) + nn + "_";
     const std::string pathPrefix = std::string(kPathAttribute) + nn + "\\";
     for (int i = 0; i < kMaxElementsPerKind; ++i) {
         std::string item = elements.CutNext();
@@ -30,7 +22,7 @@ void AppendDataElements(std::string& text, ElementCutter& elements, const std::s
             break;
         }
         item += '\n';
-        ReplaceAll(item, "name=\"", namePrefix);
+        ReplaceAll(item, kNameAttribute, namePrefix);
         ReplaceAll(item, kPathAttribute, pathPrefix);
         text += item;
     }
@@ -80,7 +72,7 @@ void AppendEntryFragments(std::string& text, const ExhibitionEntry& staged, int 
         ReplaceAll(group, "caption=\"サーフェイスレンダリング\" ", "");
         group += '\n';
 
-        const std::string name = GroupName(group);
+        const std::string name = AttributeValue(group, kNameAttribute);
         if (i == 0) {
             firstName = nn + "_" + name;
         }

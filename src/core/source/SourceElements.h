@@ -10,6 +10,7 @@ inline constexpr std::string_view kDataEnd = "</data>";
 inline constexpr std::string_view kDrawGroupStart = "<drawGroup";
 inline constexpr std::string_view kDrawGroupEnd = "</drawGroup>";
 inline constexpr std::string_view kPathAttribute = "path=\"";
+inline constexpr std::string_view kNameAttribute = "name=\"";
 inline constexpr int kMaxElementsPerKind = 100;
 
 } // namespace lumo

@@ -23,6 +23,13 @@ void ReplaceAll(std::string& text, std::string_view search, std::string_view rep
     text.swap(result);
 }
 
+std::string AttributeValue(std::string_view element, std::string_view attribute) {
+    std::string value = ExtractSpan(element, attribute, "\"");
+    ReplaceAll(value, attribute, "");
+    ReplaceAll(value, "\"", "");
+    return value;
+}
+
 std::string JoinLines(const LineList& lines, std::string_view terminator) {
     std::size_t total = 0;
     for (const std::string& line : lines) {

@@ -32,20 +32,21 @@ struct Build {
     ScriptedFolderChooser chooser;
     std::vector<std::string> topGroupNames;
 
-    BuildOutcome Run(EntryList& entries, const std::string& start = "/start") {
-        return BuildExhibition(entries, start, topGroupNames, BuildServices{messages, chooser, {}});
+    BuildStatus Run(EntryList& entries, const std::string& start = "/start") {
+        return BuildExhibition(entries, start, topGroupNames, BuildServices{messages, chooser, {}})
+            .status;
     }
 };
 
 TEST(BuildExhibition, RefusesAnEmptyOrOverlongListBeforeAskingForAFolder) {
     struct Case {
         std::size_t count;
-        BuildOutcome outcome;
+        BuildStatus outcome;
         std::string message;
     };
     const std::vector<Case> cases = {
-        {0, BuildOutcome::NoEntries, "エラー　tsdファイルが一つも登録されていません"},
-        {100, BuildOutcome::TooManyEntries,
+        {0, BuildStatus::NoEntries, "エラー　tsdファイルが一つも登録されていません"},
+        {100, BuildStatus::TooManyEntries,
          "エラー　登録されているtsdファイルが99個を超えています。\n"
          "登録数は99個以下にしてください"},
     };
@@ -67,7 +68,7 @@ TEST(BuildExhibition, CancelledFolderChoiceChangesNothing) {
     Build build;
     EntryList entries(99, ExhibitionEntry{"/no/a.tsd", "t.jpg", "d.png", {"kept"}});
     const EntryList before = entries;
-    EXPECT_EQ(build.Run(entries, "/home/curator/show/a.tsd"), BuildOutcome::Cancelled);
+    EXPECT_EQ(build.Run(entries, "/home/curator/show/a.tsd"), BuildStatus::Cancelled);
     EXPECT_EQ(build.chooser.startPaths, std::vector<std::string>{"/home/curator/show/a.tsd"});
     EXPECT_TRUE(build.messages.calls.empty());
     EXPECT_EQ(entries, before);
@@ -81,7 +82,7 @@ TEST(BuildExhibition, WritesABomAndCrLfDocumentIntoTheChosenFolder) {
         Build build;
         build.chooser.answers = {chosen};
         EntryList entries = {MakeItem(source, "a")};
-        EXPECT_EQ(build.Run(entries), BuildOutcome::Written);
+        EXPECT_EQ(build.Run(entries), BuildStatus::Written);
         ASSERT_FALSE(build.messages.calls.empty());
         EXPECT_EQ(build.messages.calls.back(), (RecordingMessageBox::Call{Kind::Show, kSuccess}));
 
@@ -115,8 +116,8 @@ TEST(BuildExhibition, RebuildingRefillsTheTopGroupNamesInsteadOfAddingToThem) {
     model.entries() = {MakeItem(source, "a"), MakeItem(source, "b")};
     std::filesystem::create_directories(target.path() / "first");
     std::filesystem::create_directories(target.path() / "second");
-    EXPECT_EQ(model.BuildExhibition(), BuildOutcome::Written);
-    EXPECT_EQ(model.BuildExhibition(), BuildOutcome::Written);
+    EXPECT_EQ(model.BuildExhibition().status, BuildStatus::Written);
+    EXPECT_EQ(model.BuildExhibition().status, BuildStatus::Written);
     EXPECT_EQ(model.topGroupNames().size(), 2u);
 }
 
@@ -129,12 +130,12 @@ TEST(BuildExhibition, AFailedWriteKeepsTheEarlierDocumentAndShowsNoSuccess) {
     Build build;
     build.chooser.answers = {target.path().string()};
     EntryList entries = {MakeItem(source, "a")};
-    BuildOutcome outcome;
+    BuildStatus outcome;
     {
         test::FailingWrites failing(target / "exhibition.tsd");
         outcome = build.Run(entries);
     }
-    EXPECT_EQ(outcome, BuildOutcome::NotWritten);
+    EXPECT_EQ(outcome, BuildStatus::NotWritten);
     EXPECT_EQ(test::ReadFile(target.path() / "exhibition.tsd"), earlier);
     ASSERT_FALSE(build.messages.calls.empty());
     const RecordingMessageBox::Call& last = build.messages.calls.back();

@@ -38,11 +38,12 @@ struct Build {
     ScriptedFolderChooser chooser;
     std::vector<std::string> topGroupNames;
 
-    BuildOutcome Run(EntryList& entries, const std::string& folder,
-                     const StagingObserver& observer = {}) {
+    BuildStatus Run(EntryList& entries, const std::string& folder,
+                    const StagingObserver& observer = {}) {
         chooser.answers = {folder};
         return BuildExhibition(entries, "/", topGroupNames,
-                               BuildServices{messages, chooser, observer});
+                               BuildServices{messages, chooser, observer})
+            .status;
     }
 };
 
@@ -129,7 +130,7 @@ TEST(BuildResources, ReadsEachFileOncePerUse) {
         }
     };
     Build build;
-    ASSERT_EQ(build.Run(entries, out.string(), observer), BuildOutcome::Written);
+    ASSERT_EQ(build.Run(entries, out.string(), observer), BuildStatus::Written);
     ASSERT_EQ(build.messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
 
     // Sources: the document for its data paths and its copy, every other file for its
@@ -210,7 +211,7 @@ TEST(BuildResources, HoldsOneSourceDocumentAtATime) {
         std::ofstream("/proc/self/clear_refs") << "5";
         const long before = StatusKb("VmRSS");
         Build build;
-        if (build.Run(entries, out) != BuildOutcome::Written) {
+        if (build.Run(entries, out) != BuildStatus::Written) {
             return std::string("build failed");
         }
         return std::to_string(StatusKb("VmHWM") - before);
@@ -239,8 +240,8 @@ TEST(BuildResources, StagesADataFileLargerThanTheMemoryAllowed) {
             return std::string("no limit");
         }
         Build build;
-        const BuildOutcome outcome = build.Run(entries, out);
-        return std::string(outcome == BuildOutcome::Written ? "written" : "not written") +
+        const BuildStatus outcome = build.Run(entries, out);
+        return std::string(outcome == BuildStatus::Written ? "written" : "not written") +
                (build.messages.calls.size() == 1 ? "" : " with a failure");
     });
     EXPECT_EQ(result, "written");

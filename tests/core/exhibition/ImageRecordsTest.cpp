@@ -13,7 +13,7 @@ namespace {
 
 using test::TempDir;
 
-TEST(ImageRecords, WorkedExample) {
+TEST(ImageRecords, RecordsCarryNameTypeSizeAndBackslashPath) {
     const TempDir exhibition;
     ExhibitionEntry item;
     item.thumbnailPath = exhibition / "00/a_thumb.JPG";

@@ -95,7 +95,7 @@ TEST(RoundTrip, ABuiltExhibitionReloadsTheSameItemsInOrder) {
         }
         ASSERT_EQ(dialog.entries().size(), count)
             << ::testing::PrintToString(built.messages.texts());
-        ASSERT_EQ(dialog.BuildExhibition(), BuildOutcome::Written);
+        ASSERT_EQ(dialog.BuildExhibition().status, BuildStatus::Written);
         ASSERT_EQ(built.messages.texts(),
                   std::vector<std::string>{"展示用tsdファイルを作成しました"});
 

@@ -33,7 +33,7 @@ TEST(SampleExhibition, BuildsTheScenesUnderTheirEntryPrefixes) {
         model.HandleDroppedFiles({item.document, item.thumbnail, item.description});
         model.AddCurrentEntry();
     }
-    ASSERT_EQ(model.BuildExhibition(), BuildOutcome::Written);
+    ASSERT_EQ(model.BuildExhibition().status, BuildStatus::Written);
     EXPECT_EQ(dialog.messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
 
     const std::string expected =

@@ -49,7 +49,7 @@ public:
 
     EntryList Stage(const EntryList& entries) {
         EntryList staged;
-        StageEntries(entries, out, Resources(), staged, messages);
+        result = StageEntries(entries, out, Resources(), staged, messages);
         return staged;
     }
 
@@ -75,6 +75,7 @@ public:
     TempDir temp;
     const std::string out = temp.folder() + "out" + kSeparator;
     RecordingMessageBox messages;
+    StagingResult result; // of the last Stage
 };
 
 } // namespace lumo::test

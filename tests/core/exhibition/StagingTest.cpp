@@ -1,4 +1,5 @@
 #include "core/exhibition/StagingFixture.h"
+#include "platform/PathText.h"
 #include "support/FailingWrites.h"
 
 #include <filesystem>
@@ -108,6 +109,7 @@ struct FailureCase {
     const char* name;
     std::function<void(StagingTest&, EntryList&)> arrange;
     std::string message;
+    StagingFailure failure;
     // Items before failItem are staged whole; the failing one has stagedNames replaced.
     std::size_t failItem;
     std::vector<std::string> stagedNames;
@@ -118,6 +120,8 @@ void PrintTo(const FailureCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+const std::size_t kNoStop = 2;
+
 class StagingFailureTest : public StagingTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(StagingFailureTest, ShowsOneMessageAndKeepsWhatWasDone) {
@@ -127,6 +131,7 @@ TEST_P(StagingFailureTest, ShowsOneMessageAndKeepsWhatWasDone) {
     const EntryList staged = Stage(entries);
 
     EXPECT_EQ(messages.texts(), std::vector<std::string>{test::Native(c.message)});
+    EXPECT_EQ(result.failures, std::vector<StagingFailure>{c.failure});
     EXPECT_EQ(OutTree(), Joined({c.tree}));
 
     EntryList expected = entries;
@@ -142,7 +147,10 @@ TEST_P(StagingFailureTest, ShowsOneMessageAndKeepsWhatWasDone) {
     EXPECT_EQ(staged, expected);
 }
 
-const std::size_t kNoStop = 2;
+// The data path value of item a's document with an embedded character.
+std::string ValueWith(StagingTest& t, const std::string& value) {
+    return t.Source("a") + test::Native("/" + value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     EveryStep, StagingFailureTest,
@@ -151,6 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
             "EntryFolder",
             [](StagingTest& t, EntryList&) { std::filesystem::create_directory(t.out + "01"); },
             "01/フォルダ作成に失敗しました",
+            {StagingStep::EntryFolder, 1},
             1,
             {},
             Joined({kTreeA, {"01/"}})},
@@ -158,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
             "SceneDocument",
             [](StagingTest& t, EntryList& e) { e[0].documentPath = t.Source("a/gone.tsd"); },
             "tsdファイルのコピーに失敗しました",
+            {StagingStep::Document},
             0,
             {"gone.tsd"},
             {"00/"}},
@@ -165,12 +175,14 @@ INSTANTIATE_TEST_SUITE_P(
             "Thumbnail",
             [](StagingTest& t, EntryList& e) { e[0].thumbnailPath = t.Source("a/gone.jpg"); },
             "サムネイルのコピーに失敗しました",
+            {StagingStep::Thumbnail},
             0,
             {"a.tsd", "gone.jpg"},
             {"00/", "00/a.tsd"}},
         FailureCase{"Description",
                     [](StagingTest& t, EntryList& e) { e[0].descriptionPath = t.Source("a/sub"); },
                     "説明文のコピーに失敗しました",
+                    {StagingStep::Description},
                     0,
                     {"a.tsd", "a_thumb.jpg", "sub"},
                     {"00/", "00/a.tsd", "00/a_thumb.jpg"}},
@@ -178,9 +190,35 @@ INSTANTIATE_TEST_SUITE_P(
             "DataFile",
             [](StagingTest& t, EntryList& e) { e[0].dataPaths[0] = t.Source("a/gone.obj"); },
             "gone.obj作成に失敗しました",
+            {StagingStep::DataPath, 0, 0},
             0,
             {"a.tsd", "a_thumb.jpg", "a_desc.png", "gone.obj"},
             {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png"}},
+        // The system would open a.dat, which exists, and the copy would take the name
+        // after the NUL: a control character fails the data path instead.
+        FailureCase{"DataFileWithNul",
+                    [](StagingTest& t, EntryList& e) {
+                        t.Source("a/a.dat", "A");
+                        e[0].dataPaths[1] = ValueWith(t, std::string("a.dat\0../../evil.dat", 20));
+                    },
+                    "evil.dat作成に失敗しました",
+                    {StagingStep::DataPath, 0, 1},
+                    0,
+                    {"a.tsd", "a_thumb.jpg", "a_desc.png", "mesh.obj", "evil.dat"},
+                    {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/mesh.obj"}},
+        FailureCase{"DataFolderWithControlCharacter",
+                    [](StagingTest& t, EntryList& e) {
+                        // Windows allows no control characters in names.
+                        std::error_code unsupported;
+                        std::filesystem::create_directories(PathFromUtf8(t.Source("a/sl\x01ices")),
+                                                            unsupported);
+                        e[0].dataPaths[1] = ValueWith(t, "sl\x01ices/");
+                    },
+                    "sl\x01ices/フォルダ作成に失敗しました",
+                    {StagingStep::DataPath, 0, 1},
+                    0,
+                    {"a.tsd", "a_thumb.jpg", "a_desc.png", "mesh.obj", "sl\x01ices/"},
+                    {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/mesh.obj"}},
         // An extension-less file copied first takes the name the folder needs.
         FailureCase{
             "DataFolder",
@@ -188,6 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                 e[0].dataPaths = {t.Source("a/other/slices", "FILE"), t.Source("a/slices/")};
             },
             "slices/フォルダ作成に失敗しました",
+            {StagingStep::DataPath, 0, 1},
             0,
             {"a.tsd", "a_thumb.jpg", "a_desc.png", "slices", "slices/"},
             {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/slices"}},
@@ -198,6 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
                             std::make_unique<test::UnreadableFile>(t.Source("a/slices/s15.raw"));
                     },
                     "フォルダ内のデータコピーに失敗しました",
+                    {StagingStep::DataFolderFile, 0, 1},
                     kNoStop,
                     {},
                     Joined({{"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/mesh.obj",
@@ -209,6 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
                         std::filesystem::remove(t.temp.path() / "res/up.jpg");
                     },
                     "up.jpgのコピーに失敗しました",
+                    {StagingStep::UpImage},
                     kNoStop,
                     {},
                     Joined({kTreeA, kTreeB})},
@@ -217,6 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
                         std::filesystem::remove(t.temp.path() / "res/down.jpg");
                     },
                     "down.jpgのコピーに失敗しました",
+                    {StagingStep::DownImage},
                     kNoStop,
                     {},
                     Joined({kTreeA, kTreeB, {"up.jpg"}})}),

@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -21,8 +22,6 @@ namespace fs = std::filesystem;
 using test::TempDir;
 using test::WriteFile;
 
-constexpr int kUntouched = -7;
-
 std::string Little(std::uint32_t value, int bytes) {
     std::string out;
     for (int i = 0; i < bytes; ++i) {
@@ -31,19 +30,28 @@ std::string Little(std::uint32_t value, int bytes) {
     return out;
 }
 
-// File header and info header of a BMP, without palette or pixels.
-std::string BmpHeader(std::uint32_t headerSize, std::int32_t width, std::int32_t height) {
+// File header and info header of a BMP, without palette or pixels. Headers shorter than
+// 20 bytes have no compression field.
+std::string BmpHeader(std::uint32_t headerSize, std::int32_t width, std::int32_t height,
+                      int bitCount = 24, std::uint32_t compression = 0) {
     const int field = headerSize == 12 ? 2 : 4;
     std::string info = Little(headerSize, 4) + Little(static_cast<std::uint32_t>(width), field) +
-                       Little(static_cast<std::uint32_t>(height), field);
+                       Little(static_cast<std::uint32_t>(height), field) + Little(1, 2) +
+                       Little(static_cast<std::uint32_t>(bitCount), 2);
+    if (headerSize >= 20) {
+        info += Little(compression, 4);
+    }
     info.resize(headerSize, '\0');
     return "BM" + Little(14 + headerSize, 4) + Little(0, 4) + Little(14 + headerSize, 4) + info;
 }
 
+constexpr ProbeOutcome kSized = ProbeOutcome::Sized;
+constexpr ProbeOutcome kUnreadable = ProbeOutcome::Unreadable;
+
 struct ProbeCase {
     std::string name;
     std::function<void(const std::string& path)> make; // nullptr: nothing is created
-    bool ok;
+    ProbeOutcome outcome;
     int width;
     int height;
 };
@@ -63,34 +71,22 @@ TEST(ImageProbe, OwnFiles) {
         };
     };
     const std::vector<ProbeCase> cases = {
-        {"notes.txt", bytes("not looked at"), true, kUntouched, kUntouched},
-        {"missing.png", nullptr, false, kUntouched, kUntouched},
-        {"empty.jpg", bytes(""), false, kUntouched, kUntouched},
-        {"text.png", bytes("just some text, long enough"), false, kUntouched, kUntouched},
-        {"png-inside.jpg", [&](const std::string& p) { fs::copy_file(png, p); }, true, 30, 20},
-        {"jpeg-inside.BMP", [&](const std::string& p) { fs::copy_file(jpeg, p); }, true, 48, 16},
-        {"rotated.JPEG", [](const std::string& p) { test::WriteJpeg(p, 40, 20, 6); }, true, 40, 20},
-        {"cut-ihdr.png", cut(png, 20), false, kUntouched, kUntouched},
-        {"cut-before-scan.jpg", cut(jpeg, 100), false, kUntouched, kUntouched},
+        {"notes.txt", bytes("not looked at"), ProbeOutcome::NotAnImagePath, 0, 0},
+        {"missing.png", nullptr, kUnreadable, 0, 0},
+        {"empty.jpg", bytes(""), kUnreadable, 0, 0},
+        {"text.png", bytes("just some text, long enough"), kUnreadable, 0, 0},
+        {"png-inside.jpg", [&](const std::string& p) { fs::copy_file(png, p); }, kSized, 30, 20},
+        {"jpeg-inside.BMP", [&](const std::string& p) { fs::copy_file(jpeg, p); }, kSized, 48, 16},
+        {"rotated.JPEG", [](const std::string& p) { test::WriteJpeg(p, 40, 20, 6); }, kSized, 40,
+         20},
+        {"cut-ihdr.png", cut(png, 20), kUnreadable, 0, 0},
+        {"cut-before-scan.jpg", cut(jpeg, 100), kUnreadable, 0, 0},
         // libjpeg pads a cut file with an end marker; cut inside the scan header, that
         // padding would otherwise be taken for the header's last bytes.
-        {"cut-in-scan-header.jpg", cut(jpeg, test::ReadFile(jpeg).find("\xFF\xDA") + 8), false,
-         kUntouched, kUntouched},
-        {"cut-info.bmp",
-         [](const std::string& p) { WriteFile(p, BmpHeader(40, 5, 5).substr(0, 30)); }, false,
-         kUntouched, kUntouched},
-        {"os2.bmp", bytes(BmpHeader(12, 300, 200)), true, 300, 200},
-        {"os2-empty.bmp", bytes(BmpHeader(12, 0, 200)), false, kUntouched, kUntouched},
-        {"bottom-up.bmp", bytes(BmpHeader(40, 7, 9)), true, 7, 9},
-        {"top-down.bmp", bytes(BmpHeader(124, 7, -9)), true, 7, 9},
-        {"huge.bmp", bytes(BmpHeader(40, 3000000, 2000000)), true, 3000000, 2000000},
-        {"zero-width.bmp", bytes(BmpHeader(40, 0, 9)), false, kUntouched, kUntouched},
-        {"negative-width.bmp", bytes(BmpHeader(40, -7, 9)), false, kUntouched, kUntouched},
-        {"zero-height.bmp", bytes(BmpHeader(108, 7, 0)), false, kUntouched, kUntouched},
-        {"lowest-height.bmp", bytes(BmpHeader(40, 7, INT32_MIN)), false, kUntouched, kUntouched},
-        {"odd-header.bmp", bytes(BmpHeader(200, 7, 9)), false, kUntouched, kUntouched},
-        {"folder.png", [](const std::string& p) { fs::create_directory(p); }, false, kUntouched,
-         kUntouched},
+        {"cut-in-scan-header.jpg", cut(jpeg, test::ReadFile(jpeg).find("\xFF\xDA") + 8),
+         kUnreadable, 0, 0},
+        {"cut-info.bmp", bytes(BmpHeader(40, 5, 5).substr(0, 30)), kUnreadable, 0, 0},
+        {"folder.png", [](const std::string& p) { fs::create_directory(p); }, kUnreadable, 0, 0},
     };
     for (const ProbeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,13 +94,71 @@ TEST(ImageProbe, OwnFiles) {
         if (c.make) {
             c.make(path);
         }
-        int width = kUntouched;
-        int height = kUntouched;
         testing::internal::CaptureStderr();
-        EXPECT_EQ(ProbeImageSize(path, width, height), c.ok);
+        const ProbeResult result = ProbeImageSize(path);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(width, c.width);
-        EXPECT_EQ(height, c.height);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.width, c.width);
+        EXPECT_EQ(result.height, c.height);
+    }
+}
+
+// Only headers that a decoder would open give a size.
+TEST(ImageProbe, BmpHeaders) {
+    struct BmpCase {
+        std::string name;
+        std::uint32_t headerSize;
+        std::int32_t width;
+        std::int32_t height;
+        int bitCount;
+        std::uint32_t compression;
+        bool sized; // then width by the height's magnitude
+    };
+    const std::vector<BmpCase> cases = {
+        {"os2 header", 12, 300, 200, 24, 0, true},
+        {"os2 header, zero width", 12, 0, 200, 24, 0, false},
+        {"os2 header, bit count 0", 12, 300, 200, 0, 0, false},
+        {"shortest os2 2.x header, no compression field", 16, 7, 9, 8, 0, true},
+        {"bottom-up", 40, 7, 9, 24, 0, true},
+        {"top-down", 124, 7, -9, 24, 0, true},
+        {"zero width", 40, 0, 9, 24, 0, false},
+        {"negative width", 40, -7, 9, 24, 0, false},
+        {"zero height", 108, 7, 0, 24, 0, false},
+        {"lowest height", 40, 7, INT32_MIN, 24, 0, false},
+        {"unknown header size", 200, 7, 9, 24, 0, false},
+        {"1 bit", 40, 7, 9, 1, 0, true},
+        {"2 bits", 40, 7, 9, 2, 0, false},
+        {"32 bits", 40, 7, 9, 32, 0, true},
+        {"64 bits", 40, 7, 9, 64, 0, false},
+        {"bit count 0, uncompressed", 40, 7, 9, 0, 0, false},
+        {"rle8 on 8 bits", 40, 7, 9, 8, 1, true},
+        {"rle8 on 4 bits", 40, 7, 9, 4, 1, false},
+        {"rle4 on 4 bits", 40, 7, 9, 4, 2, true},
+        {"rle4 on 8 bits", 40, 7, 9, 8, 2, false},
+        {"bit fields on 16 bits", 40, 7, 9, 16, 3, true},
+        {"bit fields on 32 bits", 40, 7, 9, 32, 3, true},
+        {"bit fields on 24 bits", 40, 7, 9, 24, 3, false},
+        {"alpha bit fields on 32 bits", 56, 7, 9, 32, 6, true},
+        {"alpha bit fields on 8 bits", 56, 7, 9, 8, 6, false},
+        {"embedded jpeg, bit count 0", 124, 7, 9, 0, 4, true},
+        {"embedded png, bit count 0", 124, 7, 9, 0, 5, true},
+        {"embedded jpeg on 24 bits", 124, 7, 9, 24, 4, false},
+        {"embedded png on 8 bits", 124, 7, 9, 8, 5, false},
+        {"unknown compression", 40, 7, 9, 24, 7, false},
+        {"30000 x 30000", 40, 30000, 30000, 24, 0, true},
+        {"most pixels a decoder allocates", 40, 32767, 32768, 24, 0, true},
+        {"one row more", 40, 32768, 32768, 24, 0, false},
+        {"3000000 x 2000000", 40, 3000000, 2000000, 24, 0, false},
+    };
+    const TempDir dir;
+    const std::string path = dir / "crafted.bmp";
+    for (const BmpCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(path, BmpHeader(c.headerSize, c.width, c.height, c.bitCount, c.compression));
+        const ProbeResult result = ProbeImageSize(path);
+        EXPECT_EQ(result.outcome, c.sized ? kSized : kUnreadable);
+        EXPECT_EQ(result.width, c.sized ? c.width : 0);
+        EXPECT_EQ(result.height, c.sized ? std::abs(c.height) : 0);
     }
 }
 
@@ -133,21 +187,17 @@ TEST(ImageProbe, PngSuite) {
     for (const fs::path& file : files) {
         const std::string stem = file.stem().string();
         SCOPED_TRACE(stem);
-        int width = kUntouched;
-        int height = kUntouched;
-        const bool ok = ProbeImageSize(file.string(), width, height);
+        const ProbeResult result = ProbeImageSize(file.string());
         if (stem[0] == 'x') {
             // Only these two keep a valid signature and header; their damage lies beyond.
             // Some decoders overlook damage that the header readers refuse.
             const bool headerIntact = stem == "xcsn0g01" || stem == "xdtn0g01" ||
                                       test::ProbeVerdictDifferences().count(stem) != 0;
-            if (ok && headerIntact) {
-                EXPECT_EQ(width, 32);
-                EXPECT_EQ(height, 32);
+            if (result.outcome == kSized && headerIntact) {
+                EXPECT_EQ(result.width, 32);
+                EXPECT_EQ(result.height, 32);
             } else {
-                EXPECT_FALSE(ok);
-                EXPECT_EQ(width, kUntouched);
-                EXPECT_EQ(height, kUntouched);
+                EXPECT_EQ(result.outcome, kUnreadable);
             }
             continue;
         }
@@ -157,9 +207,9 @@ TEST(ImageProbe, PngSuite) {
         const auto aspect = pixelAspectFiles.find(stem);
         const auto [expectedWidth, expectedHeight] =
             aspect == pixelAspectFiles.end() ? std::pair{side, side} : aspect->second;
-        EXPECT_TRUE(ok);
-        EXPECT_EQ(width, expectedWidth);
-        EXPECT_EQ(height, expectedHeight);
+        EXPECT_EQ(result.outcome, kSized);
+        EXPECT_EQ(result.width, expectedWidth);
+        EXPECT_EQ(result.height, expectedHeight);
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
@@ -182,24 +232,35 @@ TEST(ImageProbe, BmpSuite) {
         const auto exception = goodExceptions.find(file.stem().string());
         const auto [expectedWidth, expectedHeight] =
             exception == goodExceptions.end() ? std::pair{127, 64} : exception->second;
-        int width = kUntouched;
-        int height = kUntouched;
-        EXPECT_TRUE(ProbeImageSize(file.string(), width, height));
-        EXPECT_EQ(width, expectedWidth);
-        EXPECT_EQ(height, expectedHeight);
+        const ProbeResult result = ProbeImageSize(file.string());
+        EXPECT_EQ(result.outcome, kSized);
+        EXPECT_EQ(result.width, expectedWidth);
+        EXPECT_EQ(result.height, expectedHeight);
     }
-    // Bad and questionable files may be read or refused; a size read must make sense.
+    // Every bad or questionable file whose header a decoder would refuse, and why; the
+    // others have sound headers and give 127 by 64 whatever lies beyond.
+    const std::map<std::string, std::string> refused = {
+        {"b/badbitcount.bmp", "bit count 30000"},
+        {"b/badheadersize.bmp", "a 66-byte info header"},
+        {"b/badwidth.bmp", "negative width"},
+        {"b/reallybig.bmp", "more pixels than a decoder can allocate"},
+        {"q/pal1huffmsb.bmp", "its Huffman coding has the bit fields' value, not for 1 bit"},
+        {"q/pal2.bmp", "2 bits a pixel"},
+        {"q/pal2color.bmp", "2 bits a pixel"},
+        {"q/rgb24rle24.bmp", "its 24-bit RLE has the embedded JPEG's value, not for 24 bits"},
+        {"q/rgba64.bmp", "64 bits a pixel"},
+    };
     for (const char* sub : {"b", "q"}) {
         const std::vector<fs::path> files = FilesIn(folder / sub, ".bmp");
         ASSERT_FALSE(files.empty());
         for (const fs::path& file : files) {
-            SCOPED_TRACE(file.string());
-            int width = kUntouched;
-            int height = kUntouched;
-            if (ProbeImageSize(file.string(), width, height)) {
-                EXPECT_GT(width, 0);
-                EXPECT_GT(height, 0);
-            }
+            const auto reason = refused.find(std::string(sub) + "/" + file.filename().string());
+            const bool isRefused = reason != refused.end();
+            SCOPED_TRACE(file.string() + (isRefused ? ": " + reason->second : ""));
+            const ProbeResult result = ProbeImageSize(file.string());
+            EXPECT_EQ(result.outcome, isRefused ? kUnreadable : kSized);
+            EXPECT_EQ(result.width, isRefused ? 0 : 127);
+            EXPECT_EQ(result.height, isRefused ? 0 : 64);
         }
     }
 }

@@ -60,7 +60,7 @@ TEST(AppendEntryFragments, EachEntryGivesExactlyOneTopGroup) {
     EXPECT_EQ(names, Names{""});
 }
 
-TEST(AppendEntryFragments, RewritesElementsAsTheRulesSay) {
+TEST(AppendEntryFragments, PrefixesNamesAndReferencesAndMovesDataFirst) {
     struct Case {
         const char* name;
         std::string body;

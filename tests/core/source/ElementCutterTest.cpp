@@ -23,7 +23,8 @@ void PrintTo(const Cuts& cuts, std::ostream* out) {
          << testing::PrintToString(cuts.remaining);
 }
 
-// The algorithm as written: find the first element, remove every copy, repeat.
+// The straightforward cut the cutter must match: find the first element, remove every
+// copy, repeat.
 Cuts CutPlainly(std::string text, const std::string& start, const std::string& end, int limit) {
     Cuts cuts;
     for (int i = 0; i < limit; ++i) {

@@ -21,8 +21,8 @@ struct GoldenCase {
 };
 
 const GoldenCase kCases[] = {
-    {"rewrite-worked-example", 3},
-    {"data-worked-example", 0},
+    {"rewrite-prefixes-names-and-references", 3},
+    {"data-repeats-folders-and-empty-values", 0},
     {"cp932-japanese", 5},
 };
 
