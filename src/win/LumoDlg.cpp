@@ -24,7 +24,13 @@ bool IsArrowKey(WPARAM key) {
 } // namespace
 
 CLumoDlg::CLumoDlg(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser)
-    : instance_(instance), messages_(messages), model_(*this, messages_, chooser) {
+    : instance_(instance), messages_(messages,
+                                     [this] {
+                                         if (progress_) {
+                                             progress_->finish();
+                                         }
+                                     }),
+      model_(*this, messages_, chooser) {
     icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LUMO), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                                           LR_DEFAULTCOLOR));
@@ -257,14 +263,14 @@ void CLumoDlg::BuildExhibition() {
     building_ = true;
     {
         StagingProgress progress(hwnd_);
-        messages_.setProgress(&progress);
+        progress_ = &progress;
         model_.SetStagingObserver([this, &progress](const StagingStatus& status) {
             progress.report(status);
             PumpDuringBuild();
         });
         model_.BuildExhibition();
         model_.SetStagingObserver({});
-        messages_.setProgress(nullptr);
+        progress_ = nullptr;
     }
     building_ = false;
     for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ProgressAwareMessageBox.h"
 #include "model/DialogControls.h"
 #include "model/MainDialogModel.h"
+#include "platform/ProgressClosingMessageBox.h"
 
 #include <windows.h>
 
@@ -10,6 +10,8 @@
 #include <vector>
 
 namespace lumo {
+
+class StagingProgress;
 
 // The main dialog, built from template 102: a dialog procedure that implements the
 // controls of the dialog's logic and routes each window message to one of its handlers.
@@ -53,7 +55,8 @@ private:
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
 
     HINSTANCE instance_;
-    ProgressAwareMessageBox messages_;
+    StagingProgress* progress_ = nullptr;
+    ProgressClosingMessageBox messages_;
     MainDialogModel model_;
     HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
