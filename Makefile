@@ -41,8 +41,10 @@ windows:
 	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 
-test-windows: windows
-	@scripts/test-windows.sh $(WINDOWS_BUILD_DIR) $(JOBS)
+# Also compares the sample built by both systems' lumo-cli, byte for byte.
+test-windows: windows configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target lumo-cli
+	@scripts/test-windows.sh $(WINDOWS_BUILD_DIR) $(JOBS) $(CURDIR)/$(BUILD_DIR)/bin/lumo-cli
 
 # Packages in dist/: the Debian package of the Linux build and the Windows zip.
 DIST_DIR ?= $(CURDIR)/dist

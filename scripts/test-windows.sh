@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine.
-#   scripts/test-windows.sh BUILD_DIR JOBS
+# Runs the Windows build's tests under Wine, then builds the sample exhibition with the
+# Linux lumo-cli, when one is given, and the Windows one and compares the two.
+#   scripts/test-windows.sh BUILD_DIR JOBS [LINUX_CLI]
 # The Wine prefix lives in the build folder (its first start takes a while and some
 # 700 MB). The wine server and Wine's background services are started and warmed here,
 # detached from every output: started by the first test instead, they would inherit
@@ -14,6 +15,8 @@ if [ -z "${LUMO_ON_XVFB:-}" ]; then
 fi
 build=$(cd "$1" && pwd)
 jobs=$2
+linux_cli=${3:-}
+tests=$(cd "$(dirname "$0")/../tests" && pwd)
 
 export WINEPREFIX="$build/wine-prefix"
 export WINEDEBUG=-all
@@ -27,3 +30,6 @@ wine cmd /c exit </dev/null >/dev/null 2>&1
 
 cd "$build"
 ctest --output-on-failure -j "$jobs"
+if [ -n "$linux_cli" ]; then
+    "$tests/cross/same_sample.sh" "$linux_cli" "$build/bin/lumo-cli.exe"
+fi

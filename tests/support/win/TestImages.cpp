@@ -77,7 +77,7 @@ void InsertExif(const std::string& path, int orientation) {
     const std::size_t length = exif.size() + 2;
     std::string segment = {'\xFF', '\xE1', static_cast<char>(length >> 8),
                            static_cast<char>(length & 0xFF)};
-    segment.append(exif.begin(), exif.end());
+    segment.append(reinterpret_cast<const char*>(exif.data()), exif.size());
     bytes.insert(2, segment);
     std::ofstream(PathFromUtf8(path), std::ios::binary) << bytes;
 }
