@@ -38,7 +38,8 @@ WINDOWS_BUILD_DIR ?= build-windows
 windows:
 	@scripts/setup.sh windows
 	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
+	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF \
+	  -DLUMO_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/bin/lumo-cli $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 
 # Also compares the sample built by both systems' lumo-cli, byte for byte.
