@@ -1,6 +1,7 @@
 #include "support/TestImages.h"
 
 #include "platform/PathText.h"
+#include "platform/win/ComPointer.h"
 #include "platform/win/WidePath.h"
 
 #include <objbase.h>
@@ -15,24 +16,6 @@ namespace lumo::test {
 
 namespace {
 
-template <typename T> class Com {
-public:
-    Com() = default;
-    ~Com() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    T* operator->() const { return pointer_; }
-    T* get() const { return pointer_; }
-    T** out() { return &pointer_; }
-
-private:
-    T* pointer_ = nullptr;
-};
-
 void Check(HRESULT result, const std::string& path) {
     if (FAILED(result)) {
         throw std::runtime_error("cannot write " + path);
@@ -42,10 +25,10 @@ void Check(HRESULT result, const std::string& path) {
 // Encodes a flat grey picture with the system's encoder for the container.
 void WriteGrey(const GUID& container, const std::string& path, int width, int height) {
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    Com<IWICImagingFactory> factory;
-    Com<IWICStream> stream;
-    Com<IWICBitmapEncoder> encoder;
-    Com<IWICBitmapFrameEncode> frame;
+    ComPointer<IWICImagingFactory> factory;
+    ComPointer<IWICStream> stream;
+    ComPointer<IWICBitmapEncoder> encoder;
+    ComPointer<IWICBitmapFrameEncode> frame;
     Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                            IID_PPV_ARGS(factory.out())),
           path);

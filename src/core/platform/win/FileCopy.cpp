@@ -1,47 +1,26 @@
 #include "platform/FileCopy.h"
 
+#include "platform/FileIdentity.h"
 #include "platform/win/CopyTarget.h"
 #include "platform/win/TransientRetry.h"
 #include "platform/win/WidePath.h"
 
 #include <windows.h>
 
+#include <optional>
+
 namespace lumo {
 
 namespace {
 
-struct Identity {
-    DWORD volume = 0;
-    DWORD indexHigh = 0;
-    DWORD indexLow = 0;
-    bool operator==(const Identity&) const = default;
-};
-
-// Volume serial and file index name a file whatever path, letter case or link leads
-// to it; false when the path names nothing that can be opened.
-bool IdentityOf(const std::wstring& path, Identity& identity, ULONGLONG* size = nullptr) {
-    HANDLE handle =
-        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
+// The source's size, or nothing when it is not a regular file on disk.
+std::optional<ULONGLONG> RegularFileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
+        return std::nullopt;
     }
-    BY_HANDLE_FILE_INFORMATION info{};
-    const bool known = GetFileInformationByHandle(handle, &info) != 0 &&
-                       GetFileType(handle) == FILE_TYPE_DISK;
-    CloseHandle(handle);
-    if (!known) {
-        return false;
-    }
-    identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-    if (size != nullptr) {
-        *size = (static_cast<ULONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-        if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            return false;
-        }
-    }
-    return true;
+    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 struct ProgressState {
@@ -63,37 +42,31 @@ DWORD CALLBACK OnProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_INTEGE
 
 bool IsRefusedCopyTarget(unsigned long attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY |
-                          FILE_ATTRIBUTE_DEVICE)) != 0;
+           (attributes &
+            (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0;
 }
 
 bool CopyFileReplacing(const std::string& source, const std::string& target,
                        const CopyProgress& progress) {
     const std::wstring from = LongPath(source);
     const std::wstring to = LongPath(target);
-    Identity sourceIdentity;
-    ULONGLONG size = 0;
-    if (!IdentityOf(from, sourceIdentity, &size)) {
+    const std::optional<FileIdentity> sourceIdentity = IdentityOf(source);
+    const std::optional<ULONGLONG> size = RegularFileSize(from);
+    if (!sourceIdentity || !size || IsRefusedCopyTarget(GetFileAttributesW(to.c_str()))) {
         return false;
     }
-    if (IsRefusedCopyTarget(GetFileAttributesW(to.c_str()))) {
-        return false;
-    }
-    // Copying a file onto itself would truncate it.
-    Identity targetIdentity;
-    if (IdentityOf(to, targetIdentity) && targetIdentity == sourceIdentity) {
+    // Copying a file onto itself, under whatever name, would truncate it.
+    if (IdentityOf(target) == sourceIdentity) {
         return false;
     }
 
     ProgressState state{&progress};
     const bool copied = RetryTransient(
-        [&] {
-            return CopyFileExW(from.c_str(), to.c_str(), OnProgress, &state, nullptr, 0) != 0;
-        },
+        [&] { return CopyFileExW(from.c_str(), to.c_str(), OnProgress, &state, nullptr, 0) != 0; },
         TransientErrors::Sharing);
     // Some systems never call the progress routine; the file then counts when it is done.
     if (copied && !state.called && progress) {
-        progress(size);
+        progress(*size);
     }
     return copied;
 }

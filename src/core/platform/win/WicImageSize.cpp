@@ -1,5 +1,7 @@
 #include "platform/ImageHeaders.h"
 
+#include "platform/win/ComPointer.h"
+
 #include <io.h>
 #include <objidl.h>
 #include <wincodec.h>
@@ -52,7 +54,9 @@ public:
         status->grfMode = STGM_READ;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override { return STG_E_ACCESSDENIED; }
+    HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override {
+        return STG_E_ACCESSDENIED;
+    }
     HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*,
                                      ULARGE_INTEGER*) override {
@@ -70,24 +74,6 @@ public:
 
 private:
     std::FILE* file_;
-};
-
-template <typename T> class Com {
-public:
-    Com() = default;
-    ~Com() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-
-    T* operator->() const { return pointer_; }
-    T** out() { return &pointer_; }
-
-private:
-    T* pointer_ = nullptr;
 };
 
 // COM for this thread for as long as the probe runs; a thread that already has it in
@@ -115,9 +101,9 @@ bool ReadSizeWith(const GUID& container, std::FILE* file, int& width, int& heigh
     // Declared in the order that releases the decoder before the stream and COM last.
     const ComScope com;
     FileStream stream(file);
-    Com<IWICImagingFactory> factory;
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
+    ComPointer<IWICImagingFactory> factory;
+    ComPointer<IWICBitmapDecoder> decoder;
+    ComPointer<IWICBitmapFrameDecode> frame;
     UINT frameWidth = 0;
     UINT frameHeight = 0;
     if (!com.usable() ||
@@ -126,8 +112,8 @@ bool ReadSizeWith(const GUID& container, std::FILE* file, int& width, int& heigh
         FAILED(factory->CreateDecoder(container, nullptr, decoder.out())) ||
         FAILED(decoder->Initialize(&stream, WICDecodeMetadataCacheOnDemand)) ||
         FAILED(decoder->GetFrame(0, frame.out())) ||
-        FAILED(frame->GetSize(&frameWidth, &frameHeight)) || frameWidth == 0 ||
-        frameHeight == 0 || frameWidth > 0x7FFFFFFF || frameHeight > 0x7FFFFFFF) {
+        FAILED(frame->GetSize(&frameWidth, &frameHeight)) || frameWidth == 0 || frameHeight == 0 ||
+        frameWidth > 0x7FFFFFFF || frameHeight > 0x7FFFFFFF) {
         return false;
     }
     width = static_cast<int>(frameWidth);

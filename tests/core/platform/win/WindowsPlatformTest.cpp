@@ -27,6 +27,19 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
+// Builds the item a.tsd, a_t.jpg, a_d.png of source into folder as the window does and
+// gives the messages shown.
+std::vector<std::string> BuildOneItem(const TempDir& source, const std::string& folder) {
+    test::FakeControls controls;
+    RecordingMessageBox messages;
+    ScriptedFolderChooser chooser({folder});
+    MainDialogModel model(controls, messages, chooser);
+    model.Initialise();
+    model.entries() = {{source / "a.tsd", source / "a_t.jpg", source / "a_d.png", {}}};
+    model.BuildExhibition();
+    return messages.texts();
+}
+
 TEST(WindowsPaths, PartsOfDriveUncAndLongPaths) {
     struct Case {
         std::string path;
@@ -97,15 +110,9 @@ TEST(WindowsFiles, DeviceNamesAreNeverStagingTargets) {
         ASSERT_TRUE(CreateFolder(show));
         WriteFile(temp / "a.tsd", "<TessraFile>\n<data><file path=\"" + cases[k].first +
                                       "\" /></data>\n</TessraFile>\n");
-        test::FakeControls controls;
-        RecordingMessageBox messages;
-        ScriptedFolderChooser chooser({show});
-        MainDialogModel model(controls, messages, chooser);
-        model.Initialise();
-        model.entries() = {{temp / "a.tsd", temp / "a_t.jpg", temp / "a_d.png", {}}};
-        model.BuildExhibition();
-        ASSERT_FALSE(messages.texts().empty());
-        EXPECT_EQ(messages.texts().front(), cases[k].second);
+        const std::vector<std::string> messages = BuildOneItem(temp, show);
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.front(), cases[k].second);
         EXPECT_EQ(
             ListFolder(show + "\\00\\*"),
             (std::vector<std::string>{show + "\\00\\.", show + "\\00\\..", show + "\\00\\a.tsd",
@@ -188,8 +195,8 @@ TEST(WindowsFiles, JapaneseNamesReachTheSystemIntact) {
     EXPECT_EQ(ListFolder(folder + "\\*.jpg"), std::vector<std::string>{folder + "\\写真.jpg"});
 }
 
-// A build into a folder deeper than 260 characters, and its reload.
-TEST(WindowsFiles, BuildsAndReloadsBeyondTheOldPathLimit) {
+// A build into a folder deeper than 260 characters, and its listing.
+TEST(WindowsFiles, BuildsAndListsBeyondTheOldPathLimit) {
     TempDir temp;
     std::string deep = temp.folder();
     while (deep.size() < 300) {
@@ -200,15 +207,8 @@ TEST(WindowsFiles, BuildsAndReloadsBeyondTheOldPathLimit) {
     WriteFile(temp / "a_t.jpg", "x");
     WriteFile(temp / "a_d.png", "x");
 
-    test::FakeControls controls;
-    RecordingMessageBox messages;
-    ScriptedFolderChooser chooser({deep});
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    model.entries() = {{temp / "a.tsd", temp / "a_t.jpg", temp / "a_d.png", {}}};
-    model.BuildExhibition();
-
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"展示用tsdファイルを作成しました"});
+    EXPECT_EQ(BuildOneItem(temp, deep),
+              std::vector<std::string>{"展示用tsdファイルを作成しました"});
     EXPECT_EQ(ReadFile(deep + "00\\a_t.jpg"), "x");
     EXPECT_TRUE(IsRegularFile(deep + "exhibition.tsd"));
     EXPECT_EQ(ListFolder(deep + "00\\*.tsd"), std::vector<std::string>{deep + "00\\a.tsd"});
