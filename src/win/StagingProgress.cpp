@@ -34,7 +34,7 @@ StagingProgress::~StagingProgress() {
 bool StagingProgress::Start() {
     // MinGW's headers give IProgressDialog no __uuidof, hence the explicit interface id.
     if (FAILED(CoCreateInstance(CLSID_ProgressDialog, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IProgressDialog, dialog_.out()))) {
+                                IID_IProgressDialog, reinterpret_cast<void**>(dialog_.out())))) {
         return false;
     }
     dialog_->SetTitle(ApplicationName().c_str());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ComRef.h"
 #include "exhibition/Progress.h"
+#include "platform/win/ComPointer.h"
 
 #include <windows.h>
 
@@ -32,7 +32,7 @@ private:
     bool clockStarted_ = false;
     bool unavailable_ = false;
     std::chrono::steady_clock::time_point started_;
-    ComRef<IProgressDialog> dialog_;
+    ComPointer<IProgressDialog> dialog_;
 };
 
 } // namespace lumo

@@ -1,7 +1,7 @@
 #include "WinFolderChooser.h"
 
-#include "ComRef.h"
 #include "platform/FileSystem.h"
+#include "platform/win/ComPointer.h"
 #include "platform/win/WidePath.h"
 
 #include <shobjidl.h>
@@ -16,16 +16,16 @@ void OpenAt(IFileOpenDialog& dialog, const std::string& folder) {
     if (folder.empty()) {
         return;
     }
-    ComRef<IShellItem> item;
+    ComPointer<IShellItem> item;
     if (SUCCEEDED(SHCreateItemFromParsingName(WideFromUtf8(folder).c_str(), nullptr, IID_IShellItem,
-                                              item.out()))) {
+                                              reinterpret_cast<void**>(item.out())))) {
         dialog.SetFolder(item.get());
     }
 }
 
 std::string ChosenPath(IFileOpenDialog& dialog) {
-    ComRef<IShellItem> item;
-    if (FAILED(dialog.GetResult(item.put()))) {
+    ComPointer<IShellItem> item;
+    if (FAILED(dialog.GetResult(item.out()))) {
         return {};
     }
     PWSTR path = nullptr;
@@ -49,9 +49,9 @@ std::string PickerStartFolder(const std::string& startPath) {
 
 // A cancel, like any failure of the picker, ends the build without a word.
 std::string WinFolderChooser::chooseFolder(const std::string& startPath) {
-    ComRef<IFileOpenDialog> dialog;
+    ComPointer<IFileOpenDialog> dialog;
     if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IFileOpenDialog, dialog.out()))) {
+                                IID_IFileOpenDialog, reinterpret_cast<void**>(dialog.out())))) {
         return {};
     }
     FILEOPENDIALOGOPTIONS options = 0;
