@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DLUMO_WERROR=ON
 endif
 
-.PHONY: all setup configure build run test clean
+.PHONY: all setup configure build run test clean dist dist-windows
 
 all: build
 
@@ -38,13 +38,26 @@ WINDOWS_BUILD_DIR ?= build-windows
 windows:
 	@scripts/setup.sh windows
 	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
+	  -DCMAKE_BUILD_TYPE=Release -DLUMO_BUILD_APP=OFF \
+	  -DLUMO_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/bin/lumo-cli $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 
 # Also compares the sample built by both systems' lumo-cli, byte for byte.
 test-windows: windows configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target lumo-cli
 	@scripts/test-windows.sh $(WINDOWS_BUILD_DIR) $(JOBS) $(CURDIR)/$(BUILD_DIR)/bin/lumo-cli
+
+# Packages in dist/: the Debian package of the Linux build and the Windows zip.
+DIST_DIR ?= $(CURDIR)/dist
+dist: build dist-windows
+	@cd $(BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(BUILD_DIR)/packages > /dev/null
+	@mkdir -p $(DIST_DIR) && cp $(BUILD_DIR)/packages/*.deb $(DIST_DIR)/
+	@ls $(DIST_DIR)
+
+dist-windows: windows
+	@cd $(WINDOWS_BUILD_DIR) && cpack -G ZIP -B $(CURDIR)/$(WINDOWS_BUILD_DIR)/packages > /dev/null
+	@mkdir -p $(DIST_DIR) && cp $(WINDOWS_BUILD_DIR)/packages/lumo-*-windows-x64.zip $(DIST_DIR)/
+	@ls $(DIST_DIR)/lumo-*-windows-x64.zip
 
 # Benchmarks: a Release build with the bench/ programs, each run once, summarised in one
 # table. The staging benchmark copies a generated workload of BENCH_WORKLOAD_MB megabytes.

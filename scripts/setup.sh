@@ -13,13 +13,15 @@ packages=(
     libjpeg62-turbo-dev libpng-dev
     qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
     desktop-file-utils
+    dpkg-dev file
 )
 japanese_locale=no
 for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         screenshot) packages+=(xvfb xauth imagemagick) ;;
-        windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb locales)
+        windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth locales
+                          fonts-wine unzip)
                  japanese_locale=yes ;;
         *) echo "setup.sh: unknown extra '$extra' (fuzz, screenshot, windows)" >&2; exit 2 ;;
     esac

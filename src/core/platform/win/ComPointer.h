@@ -6,11 +6,7 @@ namespace lumo {
 template <typename T> class ComPointer {
 public:
     ComPointer() = default;
-    ~ComPointer() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
+    ~ComPointer() { reset(); }
     ComPointer(const ComPointer&) = delete;
     ComPointer& operator=(const ComPointer&) = delete;
 
@@ -18,6 +14,14 @@ public:
     T* get() const { return pointer_; }
     // Where a creating call stores the new object.
     T** out() { return &pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+
+    void reset() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+            pointer_ = nullptr;
+        }
+    }
 
 private:
     T* pointer_ = nullptr;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+// The running executable's base name ("Lumo" for Lumo.exe): the title of every message.
+std::wstring ApplicationName();
+
+} // namespace lumo

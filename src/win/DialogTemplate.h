@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace lumo {
+
+// A copy of an extended dialog template from the module's resources, made visible or
+// hidden whatever the template says; empty when the template is missing.
+std::vector<BYTE> LoadDialogTemplate(HINSTANCE instance, int id, bool visible);
+
+} // namespace lumo

@@ -1,0 +1,35 @@
+#include "LumoApp.h"
+
+#include "LumoDlg.h"
+#include "WinFolderChooser.h"
+#include "WinMessageBox.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace lumo {
+
+int CLumoApp::Run() {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The folder picker and the progress dialog are COM objects of the shell.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    int result = 1;
+    {
+        WinMessageBox messages;
+        WinFolderChooser chooser;
+        CLumoDlg dialog(instance_, messages, chooser);
+        if (dialog.Create(true)) {
+            messages.setOwner(dialog.hwnd());
+            chooser.setOwner(dialog.hwnd());
+            dialog.RunModal();
+            result = 0;
+        }
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return result;
+}
+
+} // namespace lumo
