@@ -145,7 +145,7 @@ bool CLumoDlg::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (building_ || DroppedFilePaths(drag->mimeData()->urls()).empty()) {
+        if (model_.building() || DroppedFilePaths(drag->mimeData()->urls()).empty()) {
             drag->ignore();
         } else {
             drag->acceptProposedAction();
@@ -234,13 +234,7 @@ void CLumoDlg::closeEvent(QCloseEvent* event) {
     QDialog::done(QDialog::Rejected);
 }
 
-// A drop that arrives while a build runs (the build lets the window repaint) waits until
-// the build is over: a reload would replace the list the build is working through.
 void CLumoDlg::HandleDroppedPaths(const std::vector<std::string>& paths) {
-    if (building_) {
-        dropsDuringBuild_.push_back(paths);
-        return;
-    }
     model_.HandleDroppedFiles(paths);
 }
 
@@ -264,23 +258,16 @@ void CLumoDlg::ShowAbout() {
 }
 
 void CLumoDlg::BuildExhibition() {
-    if (building_) {
+    if (model_.building()) {
         return;
     }
-    building_ = true;
-    {
-        StagingProgress progress(this);
-        progress_ = &progress;
-        model_.SetStagingObserver(
-            [&progress](const StagingStatus& status) { progress.report(status); });
-        model_.BuildExhibition();
-        model_.SetStagingObserver({});
-        progress_ = nullptr;
-    }
-    building_ = false;
-    for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {
-        model_.HandleDroppedFiles(paths);
-    }
+    StagingProgress progress(this);
+    progress_ = &progress;
+    model_.SetStagingObserver(
+        [&progress](const StagingStatus& status) { progress.report(status); });
+    model_.BuildExhibition();
+    model_.SetStagingObserver({});
+    progress_ = nullptr;
 }
 
 QLineEdit* CLumoDlg::FieldEdit(Field field) const {

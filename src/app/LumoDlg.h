@@ -71,8 +71,6 @@ private:
     EntryListBox* list_ = nullptr;
     ImagePreviews previews_;
     PreviewTip* previewTip_ = nullptr;
-    bool building_ = false;
-    std::vector<std::vector<std::string>> dropsDuringBuild_;
 };
 
 } // namespace lumo

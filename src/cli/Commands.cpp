@@ -145,6 +145,7 @@ int RunBuild(const BuildRequest& request, const Console& console) {
     case BuildStatus::Cancelled:
     case BuildStatus::Declined:
     case BuildStatus::NotWritten:
+    case BuildStatus::Busy:
         return kExitFailure;
     case BuildStatus::Written:
         return outcome.staging.clean() ? kExitSuccess : kExitFailure;

@@ -1,30 +1,15 @@
 #include "ApplicationName.h"
 
-#include <windows.h>
+#include "platform/FileSystem.h"
+#include "platform/PathParts.h"
+#include "platform/win/WidePath.h"
 
 namespace lumo {
 
 std::wstring ApplicationName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return L"Lumo";
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::size_t slash = path.find_last_of(L"\\/:");
-    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.rfind(L'.');
-    if (dot != std::wstring::npos && dot > 0) {
-        name.resize(dot);
-    }
-    return name;
+    std::string name = FileNamePart(ExecutablePath());
+    name.resize(name.size() - ExtensionOf(name).size());
+    return name.empty() ? L"Lumo" : WideFromUtf8(name);
 }
 
 } // namespace lumo

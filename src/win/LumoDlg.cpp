@@ -11,7 +11,6 @@
 #include <windowsx.h>
 
 #include <exception>
-#include <utility>
 
 namespace lumo {
 
@@ -225,18 +224,11 @@ void CLumoDlg::OnPaint() {
     EndPaint(hwnd_, &paint);
 }
 
-// A drop that arrives while a build runs (the build keeps the window painted) waits until
-// the build is over: a reload would replace the list the build is working through.
 void CLumoDlg::OnDropFiles(HDROP drop) {
-    std::vector<std::string> paths = TakeDroppedFiles(drop);
-    if (paths.empty()) {
-        return;
+    const std::vector<std::string> paths = TakeDroppedFiles(drop);
+    if (!paths.empty()) {
+        model_.HandleDroppedFiles(paths);
     }
-    if (building_) {
-        dropsDuringBuild_.push_back(std::move(paths));
-        return;
-    }
-    model_.HandleDroppedFiles(paths);
 }
 
 // Paints, posted messages (drops among them) and sent messages keep flowing while staging
@@ -257,25 +249,18 @@ void CLumoDlg::PumpDuringBuild() {
 }
 
 void CLumoDlg::BuildExhibition() {
-    if (building_) {
+    if (model_.building()) {
         return;
     }
-    building_ = true;
-    {
-        StagingProgress progress(hwnd_);
-        progress_ = &progress;
-        model_.SetStagingObserver([this, &progress](const StagingStatus& status) {
-            progress.report(status);
-            PumpDuringBuild();
-        });
-        model_.BuildExhibition();
-        model_.SetStagingObserver({});
-        progress_ = nullptr;
-    }
-    building_ = false;
-    for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {
-        model_.HandleDroppedFiles(paths);
-    }
+    StagingProgress progress(hwnd_);
+    progress_ = &progress;
+    model_.SetStagingObserver([this, &progress](const StagingStatus& status) {
+        progress.report(status);
+        PumpDuringBuild();
+    });
+    model_.BuildExhibition();
+    model_.SetStagingObserver({});
+    progress_ = nullptr;
 }
 
 void CLumoDlg::setFieldText(Field field, const std::string& text) {

@@ -62,8 +62,6 @@ private:
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool closed_ = false;
-    bool building_ = false;
-    std::vector<std::vector<std::string>> dropsDuringBuild_;
 };
 
 } // namespace lumo

@@ -21,6 +21,7 @@ enum class BuildStatus {
     FolderNotEmpty, // refused: the chosen folder already holds an entry folder
     Written,        // exhibition.tsd was written (staging may have reported a failure)
     NotWritten,     // exhibition.tsd could not be written
+    Busy,           // another build was running; this request did nothing
 };
 
 struct BuildOutcome {

@@ -3,10 +3,24 @@
 #include "exhibition/BuildCommand.h"
 
 #include <exception>
+#include <utility>
 
 namespace lumo {
 
 BuildOutcome MainDialogModel::BuildExhibition() {
+    if (building_) {
+        return {BuildStatus::Busy, {}};
+    }
+    building_ = true;
+    const BuildOutcome outcome = RunBuild();
+    building_ = false;
+    for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {
+        HandleDroppedFiles(paths);
+    }
+    return outcome;
+}
+
+BuildOutcome MainDialogModel::RunBuild() {
     try {
         return lumo::BuildExhibition(
             entries_, browseStartPath_, topGroupNames_,

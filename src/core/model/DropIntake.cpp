@@ -29,6 +29,10 @@ void ClassifyDroppedFile(ExhibitionEntry& entry, const std::string& path,
 }
 
 void MainDialogModel::HandleDroppedFiles(const std::vector<std::string>& paths) {
+    if (building_) {
+        dropsDuringBuild_.push_back(paths);
+        return;
+    }
     for (const std::string& path : paths) {
         if (FileNamePart(path) == kExhibitionDocumentName) {
             if (!ReloadExhibition(path)) {

@@ -32,14 +32,18 @@ public:
     void ClearCurrentEntry();
     void ShowCurrentEntry();
 
-    // Files dropped on the dialog, in drop order.
+    // Files dropped on the dialog, in drop order. A drop that arrives while a build runs
+    // (the front-end keeps its window painted meanwhile) waits until the build is over: a
+    // reload would replace the list the build is working through.
     void HandleDroppedFiles(const std::vector<std::string>& paths);
     // A dropped exhibition.tsd: false when the curator declined to reload.
     bool ReloadExhibition(const std::string& path);
 
     // The "tsd 作成" command. The outcome serves callers that need more than what the
-    // curator was told (the command-line tool's exit code).
+    // curator was told (the command-line tool's exit code). A second request while a
+    // build runs does nothing.
     BuildOutcome BuildExhibition();
+    bool building() const { return building_; }
 
     // The key filter saw an arrow key.
     void SetArrowKeyPressed() { arrowKeyPressed_ = true; }
@@ -62,6 +66,7 @@ private:
     void RefillList();
     void ShowCount();
     void LoadEntry(int index);
+    BuildOutcome RunBuild();
 
     IDialogControls& controls_;
     IMessageBox& messages_;
@@ -75,6 +80,8 @@ private:
     std::vector<std::string> topGroupNames_;
     int selectedIndex_ = -1;
     std::string browseStartPath_;
+    bool building_ = false;
+    std::vector<std::vector<std::string>> dropsDuringBuild_;
 };
 
 } // namespace lumo

@@ -36,6 +36,9 @@ std::string CurrentFolder();
 // The path made absolute against the current folder, otherwise unchanged.
 std::string AbsolutePath(const std::string& path);
 
+// The running executable's full path; empty when the system cannot tell.
+std::string ExecutablePath();
+
 // The folder that holds the running executable, without a trailing separator.
 std::string ExecutableFolder();
 

@@ -96,5 +96,30 @@ TEST(SampleExhibition, BuildsTheScenesUnderTheirEntryPrefixes) {
     }
 }
 
+// The front-ends keep their windows responsive while staging, so a drop or a second
+// "tsd 作成" can arrive in the middle of a build: the drop waits, the second build is refused.
+TEST(SampleExhibition, DropsDuringABuildWaitUntilItEnds) {
+    test::TempDir show;
+    test::TestDialog dialog({show.folder()});
+    MainDialogModel& model = dialog.model;
+    const test::SampleItem first = test::SampleItems()[0];
+    const test::SampleItem second = test::SampleItems()[1];
+    model.HandleDroppedFiles({first.document, first.thumbnail, first.description});
+    model.AddCurrentEntry();
+
+    std::vector<BuildStatus> nested;
+    model.SetStagingObserver([&](const StagingStatus&) {
+        if (nested.empty()) {
+            model.HandleDroppedFiles({second.document});
+            nested.push_back(model.BuildExhibition().status);
+            EXPECT_EQ(model.currentEntry().documentPath, first.document);
+        }
+    });
+    EXPECT_EQ(model.BuildExhibition().status, BuildStatus::Written);
+    EXPECT_EQ(nested, std::vector<BuildStatus>{BuildStatus::Busy});
+    EXPECT_EQ(model.currentEntry().documentPath, second.document);
+    EXPECT_FALSE(model.building());
+}
+
 } // namespace
 } // namespace lumo

@@ -85,13 +85,15 @@ std::string AbsolutePath(const std::string& path) {
     return ec ? path : absolute.string();
 }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) {
-        return ".";
-    }
-    return exe.parent_path().string();
+    return ec ? std::string() : exe.string();
+}
+
+std::string ExecutableFolder() {
+    const std::string exe = ExecutablePath();
+    return exe.empty() ? "." : fs::path(exe).parent_path().string();
 }
 
 std::string HomeFolder() {

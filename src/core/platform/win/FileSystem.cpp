@@ -157,21 +157,24 @@ std::string AbsolutePath(const std::string& path) {
     return path.empty() ? path : UserPath(LongPath(path));
 }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     std::wstring exe(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
         if (length == 0) {
-            return ".";
+            return {};
         }
         if (length < exe.size()) {
             exe.resize(length);
-            break;
+            return UserPath(exe);
         }
         exe.resize(exe.size() * 2);
     }
-    std::string folder = UserPath(exe);
+}
+
+std::string ExecutableFolder() {
+    std::string folder = ExecutablePath();
     folder.resize(folder.rfind('\\') == std::string::npos ? 0 : folder.rfind('\\'));
     // A drive root keeps its separator: "C:" alone would mean that drive's current folder.
     if (folder.size() == 2 && folder[1] == ':') {
