@@ -156,6 +156,9 @@ INT_PTR CLumoDlg::HandleMessage(UINT message, WPARAM wParam) {
         // The title bar's close button, the system menu and Alt+F4 end the dialog.
         closed_ = true;
         ShowWindow(hwnd_, SW_HIDE);
+        // A close sent from another thread is handled inside GetMessage, which would go
+        // on waiting: a posted message lets the loop see the flag.
+        PostMessageW(hwnd_, WM_NULL, 0, 0);
         return TRUE;
     default:
         return FALSE;

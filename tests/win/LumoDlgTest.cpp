@@ -13,10 +13,13 @@
 #include <windowsx.h>
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lumo {
@@ -191,6 +194,27 @@ TEST_F(LumoDlgTest, EnterAndEscapeAreSwallowedArrowsSetTheFlag) {
     }
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
     Pump();
+    EXPECT_TRUE(dialog_->closed());
+}
+
+// A close sent from another thread (task managers, automation tools) is handled inside
+// GetMessage, which then waits on: the loop must still end.
+TEST_F(LumoDlgTest, CloseSentFromAnotherThreadEndsTheLoop) {
+    std::atomic<bool> ended{false};
+    std::thread closer([window = hwnd(), &ended] {
+        Sleep(100);
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        for (int waited = 0; waited < 2000 && !ended; waited += 10) {
+            Sleep(10);
+        }
+        // Frees a loop that missed the close, so that the failure is reported.
+        PostMessageW(window, WM_NULL, 0, 0);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    dialog_->RunModal();
+    ended = true;
+    closer.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_TRUE(dialog_->closed());
 }
 
