@@ -38,6 +38,7 @@ bool StagingProgress::Start() {
         return false;
     }
     dialog_->SetTitle(ApplicationName().c_str());
+    ownerWasEnabled_ = IsWindowEnabled(owner_) != FALSE;
     if (FAILED(dialog_->StartProgressDialog(
             owner_, nullptr, PROGDLG_NORMAL | PROGDLG_MODAL | PROGDLG_NOCANCEL, nullptr))) {
         dialog_.reset();
@@ -70,6 +71,12 @@ void StagingProgress::finish() {
     if (dialog_) {
         dialog_->StopProgressDialog();
         dialog_.reset();
+        // The modal display disables its owner, and not every implementation of it enables
+        // the owner again when it stops (Wine's does not), and a disabled window takes no
+        // input at all.
+        if (ownerWasEnabled_) {
+            EnableWindow(owner_, TRUE);
+        }
     }
 }
 

@@ -31,6 +31,7 @@ private:
     HWND owner_;
     bool clockStarted_ = false;
     bool unavailable_ = false;
+    bool ownerWasEnabled_ = false;
     std::chrono::steady_clock::time_point started_;
     ComPointer<IProgressDialog> dialog_;
 };

@@ -36,8 +36,11 @@ TEST(StagingProgressTest, AppearsOnceCopyingTakesHalfASecondAndGoesOnFinish) {
         Sleep(550);
         progress.report(status);
         EXPECT_TRUE(ProgressShownWithin2s(true));
+        // Modal while shown; the owner is usable again afterwards.
+        EXPECT_FALSE(IsWindowEnabled(owner));
         progress.finish();
         EXPECT_TRUE(ProgressShownWithin2s(false));
+        EXPECT_TRUE(IsWindowEnabled(owner));
     }
     DestroyWindow(owner);
     CoUninitialize();
