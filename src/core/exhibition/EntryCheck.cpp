@@ -140,7 +140,10 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
         if (HasFolderPart(data.values[k])) {
             checker.add(ProblemKind::FolderReference, path, data.values[k]);
         }
-        if (!ExtensionOf(path).empty() || IsRegularFile(path)) {
+        if (HasControlCharacter(path)) {
+            // Staging refuses it, whatever the system finds under a part of the name.
+            checker.add(ProblemKind::Unreadable, path);
+        } else if (!ExtensionOf(path).empty() || IsRegularFile(path)) {
             checker.file(path, ProblemKind::MissingDataFile);
         } else {
             checker.folder(path);
