@@ -127,6 +127,13 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
              s.write("s/slices/deep/1.raw");
          },
          {{true, Kind::DataSubfolder, "s/slices/deep"}}},
+        {"data folder holding a file that cannot be read",
+         kTopGroup + "<data name=\"a\" path=\"slices\\\" ></data>",
+         [](ItemFiles& s) {
+             s.write("s/slices/0.raw");
+             s.unreadable = std::make_unique<test::UnreadableFile>(s.at("s/slices/1.raw"));
+         },
+         {{true, Kind::Unreadable, "s/slices/1.raw"}}},
         {"101 data elements",
          kTopGroup + Elements("<data name=\"d", "</data>", 101),
          {},
