@@ -16,6 +16,7 @@
 #include "platform/PathText.h"
 #include "platform/ProgressClosingMessageBox.h"
 
+#include <exception>
 #include <ostream>
 
 #ifndef LUMO_VERSION
@@ -168,7 +169,14 @@ int RunCheck(const BuildRequest& request, const Console& console) {
                     << '\n';
         return kExitInputError;
     }
-    const ProblemList problems = CheckEntries(model.entries(), ResourceFolder()).problems;
+    ProblemList problems;
+    try {
+        problems = CheckEntries(model.entries(), ResourceFolder()).problems;
+    } catch (const std::exception& error) {
+        // An unusable code page: the documents cannot be read, so nothing was checked.
+        messages.showError(error.what());
+        return kExitInputError;
+    }
     for (const EntryProblem& problem : problems) {
         console.out << ProblemLine(problem) << '\n';
     }

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "support/SampleExhibition.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +133,25 @@ TEST(CommandsTest, RebuildIntoAFolderHolding00IsRefusedAndWritesNothing) {
         << again.err;
     EXPECT_EQ(again.err.find(kWritten), std::string::npos) << again.err;
     EXPECT_EQ(test::ReadFile(fs::path(show) / "exhibition.tsd"), document);
+}
+
+// A legacy document under a code page the system cannot open: a message, no crash.
+TEST(CommandsTest, AnUnusableCodePageEndsCheckAndBuildWithItsMessage) {
+    const test::ScopedEnv codePage("LUMO_ANSI_CODEPAGE", "NO-SUCH-CODEPAGE");
+    const test::SampleItem item = SampleItems()[0];
+    for (const auto& [command, exitCode] :
+         {std::pair<std::string, int>{"check", kExitInputError}, {"build", kExitFailure}}) {
+        TempDir temp;
+        test::WriteFile(temp / "legacy.tsd", "<drawGroup name=\"Sur\" ></drawGroup>\n");
+        std::vector<std::string> arguments = {command, "--item", temp / "legacy.tsd",
+                                              item.thumbnail, item.description};
+        if (command == "build") {
+            arguments.insert(arguments.end(), {"--output", temp / "show"});
+        }
+        const Result result = RunTool(arguments);
+        EXPECT_EQ(result.exitCode, exitCode) << command;
+        EXPECT_NE(result.err.find("NO-SUCH-CODEPAGE"), std::string::npos) << result.err;
+    }
 }
 
 TEST(CommandsTest, AnOutputFolderThatCannotBeCreatedEndsTheBuild) {

@@ -34,7 +34,8 @@ public:
     }
 
     // A data path without a file extension that names no file goes through the data
-    // folder steps: it must be a readable folder, and its sub-folders are not copied.
+    // folder steps: it must be a readable folder, its sub-folders are not copied, and a
+    // file in it that cannot be read ends the copy of the rest.
     void folder(const std::string& path) {
         if (!PathExists(path)) {
             add(ProblemKind::MissingDataFolder, path);
@@ -46,8 +47,14 @@ public:
         }
         const std::string inside = WithTrailingSeparator(path);
         for (const std::string& name : FolderEntryNames(path)) {
-            if (name != "." && name != ".." && IsFolder(inside + name)) {
-                add(ProblemKind::DataSubfolder, inside + name);
+            const std::string entry = inside + name;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            if (IsFolder(entry)) {
+                add(ProblemKind::DataSubfolder, entry);
+            } else if (!IsRegularFile(entry) || !IsReadable(entry)) {
+                add(ProblemKind::Unreadable, entry);
             }
         }
     }
@@ -140,7 +147,10 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
         if (HasFolderPart(data.values[k])) {
             checker.add(ProblemKind::FolderReference, path, data.values[k]);
         }
-        if (!ExtensionOf(path).empty() || IsRegularFile(path)) {
+        if (HasControlCharacter(path)) {
+            // Staging refuses it, whatever the system finds under a part of the name.
+            checker.add(ProblemKind::Unreadable, path);
+        } else if (!ExtensionOf(path).empty() || IsRegularFile(path)) {
             checker.file(path, ProblemKind::MissingDataFile);
         } else {
             checker.folder(path);

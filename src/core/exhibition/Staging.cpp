@@ -19,17 +19,6 @@ const std::string kFileCreationFailed = "作成に失敗しました";
 const std::string kFolderFileCopyFailed = "フォルダ内のデータコピーに失敗しました";
 const std::string kCopyFailed = "のコピーに失敗しました";
 
-// A data path value holding a control character (a NUL ends the name the system opens
-// while the text after it names the copy) is never opened or written.
-bool HasControlCharacter(const std::string& path) {
-    for (const char c : path) {
-        if (static_cast<unsigned char>(c) < 0x20) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped, as the system
 // reads the path: Windows also drops the dots and spaces that end a name (".. " is "..").
 std::string NormalForm(const std::string& path) {
@@ -158,6 +147,7 @@ bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const std::string&
         const std::string name = FileNamePart(source);
         const std::string target = entryFolder + name;
         staged.dataPaths[k] = target;
+        // A NUL ends the name the system opens while the text after it names the copy.
         const bool usable = !HasControlCharacter(source);
 
         if (!ExtensionOf(source).empty() || (usable && IsRegularFile(source))) {

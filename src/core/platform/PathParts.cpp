@@ -9,6 +9,15 @@ std::string WithTrailingSeparator(std::string path) {
     return path;
 }
 
+bool HasControlCharacter(const std::string& path) {
+    for (const char c : path) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string FileNamePart(const std::string& path) {
     std::size_t start = 0;
     for (std::size_t i = 0; i + 1 < path.size(); ++i) {

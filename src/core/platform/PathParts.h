@@ -25,6 +25,10 @@ std::string LowerAscii(std::string text);
 // A character that ends a path component: '/' on POSIX; '\\', '/' and ':' on Windows.
 bool IsSeparator(char c);
 
+// True when the path holds a C0 control character. A data path taken from a scene
+// document that holds one is never opened or written.
+bool HasControlCharacter(const std::string& path);
+
 // path with a separator appended unless it already ends with one.
 std::string WithTrailingSeparator(std::string path);
 

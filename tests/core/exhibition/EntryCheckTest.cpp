@@ -21,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Kind = ProblemKind;
+using namespace std::string_literals;
 
 const std::string kTopGroup = "<drawGroup name=\"Sur\" ></drawGroup>\n";
 
@@ -106,6 +107,11 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
              s.unreadable = std::make_unique<test::UnreadableFile>(s.at("s/p.dat"));
          },
          {{true, Kind::Unreadable, "s/p.dat"}}},
+        // The system opens a.dat; staging refuses the path.
+        {"data path holding a control character",
+         kTopGroup + "<data name=\"a\" path=\"a.dat\0b.dat\" ></data>"s,
+         [](ItemFiles& s) { s.write("s/a.dat"); },
+         {{true, Kind::Unreadable, "s/a.dat\0b.dat"s}}},
         {"data file named like the thumbnail, letter case aside",
          kTopGroup + "<data name=\"a\" path=\"T.JPG\" ></data>",
          [](ItemFiles& s) { s.write("s/T.JPG"); },
@@ -121,6 +127,13 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
              s.write("s/slices/deep/1.raw");
          },
          {{true, Kind::DataSubfolder, "s/slices/deep"}}},
+        {"data folder holding a file that cannot be read",
+         kTopGroup + "<data name=\"a\" path=\"slices\\\" ></data>",
+         [](ItemFiles& s) {
+             s.write("s/slices/0.raw");
+             s.unreadable = std::make_unique<test::UnreadableFile>(s.at("s/slices/1.raw"));
+         },
+         {{true, Kind::Unreadable, "s/slices/1.raw"}}},
         {"101 data elements",
          kTopGroup + Elements("<data name=\"d", "</data>", 101),
          {},
