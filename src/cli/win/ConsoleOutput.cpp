@@ -71,6 +71,11 @@ StandardStreams::StandardStreams()
     }
     if (IsConsole(GetStdHandle(STD_ERROR_HANDLE))) {
         savedErr_ = std::cerr.rdbuf(&err_);
+        DWORD mode = 0;
+        escapesEnabled_ = GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) &&
+                          SetConsoleMode(GetStdHandle(STD_ERROR_HANDLE),
+                                         mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+        savedErrorMode_ = mode;
     } else {
         _setmode(_fileno(stderr), _O_BINARY);
     }
@@ -85,6 +90,9 @@ StandardStreams::~StandardStreams() {
     }
     if (savedErr_ != nullptr) {
         std::cerr.rdbuf(savedErr_);
+    }
+    if (escapesEnabled_) {
+        SetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), savedErrorMode_);
     }
 }
 

@@ -32,11 +32,17 @@ public:
     StandardStreams(const StandardStreams&) = delete;
     StandardStreams& operator=(const StandardStreams&) = delete;
 
+    // Whether the progress line can be drawn on stderr: a console that takes the escape
+    // sequence that clears the rest of a line (consoles before Windows 10 do not).
+    bool progressLineWorks() const { return escapesEnabled_; }
+
 private:
     ConsoleOutput out_;
     ConsoleOutput err_;
     std::streambuf* savedOut_ = nullptr;
     std::streambuf* savedErr_ = nullptr;
+    bool escapesEnabled_ = false;
+    unsigned long savedErrorMode_ = 0; // restored when escapes were enabled
 };
 
 } // namespace lumo::cli

@@ -15,6 +15,7 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(lumo::Utf8FromWide(argv[i]));
     }
-    const lumo::cli::Console console{std::cout, std::cerr, lumo::StandardErrorIsTerminal()};
+    const lumo::cli::Console console{
+        std::cout, std::cerr, lumo::StandardErrorIsTerminal() && streams.progressLineWorks()};
     return lumo::cli::RunCli(arguments, console);
 }
