@@ -1,8 +1,7 @@
 #include "exhibition/BuildInputs.h"
 
+#include "exhibition/DataFolder.h"
 #include "platform/FileSystem.h"
-#include "platform/ListFolder.h"
-#include "platform/PathParts.h"
 
 namespace lumo {
 
@@ -28,13 +27,8 @@ std::set<FileIdentity> InputIdentities(const EntryList& entries) {
                 Add(inputs, path);
                 continue;
             }
-            // What the data folder steps list: a folder's contents, or the entries whose
-            // names begin with the path's last component.
-            const std::string pattern = (IsFolder(path) ? WithTrailingSeparator(path) : path) + "*";
-            for (const std::string& listed : ListFolder(pattern)) {
-                if (IsRegularFile(listed)) {
-                    Add(inputs, listed);
-                }
+            for (const std::string& file : DataFolderFiles(path)) {
+                Add(inputs, file);
             }
         }
     }

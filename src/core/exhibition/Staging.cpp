@@ -2,9 +2,9 @@
 
 #include "entry/EntryNumber.h"
 #include "exhibition/BuildInputs.h"
+#include "exhibition/DataFolder.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
-#include "platform/ListFolder.h"
 #include "platform/PathParts.h"
 #include "platform/PathText.h"
 
@@ -74,19 +74,14 @@ public:
         return copied;
     }
 
-    // A source that names a folder has its contents listed and copied into the folder
-    // target. Any other source is listed as a prefix (source followed by '*') and each
-    // match is copied to target followed directly by its name.
+    // The files of a source that names a folder are copied into the folder target; those
+    // matched by any other source as a prefix are copied to target followed directly by
+    // their names.
     void copyFolderFiles(const std::string& source, const std::string& target,
                          std::size_t dataPath) {
-        const bool isFolder = IsFolder(source);
-        const std::string pattern = (isFolder ? WithTrailingSeparator(source) : source) + "*";
-        const std::string targetPrefix = isFolder ? WithTrailingSeparator(target) : target;
+        const std::string targetPrefix = IsFolder(source) ? WithTrailingSeparator(target) : target;
         const std::string targetFolder = FolderPart(targetPrefix);
-        for (const std::string& path : ListFolder(pattern)) {
-            if (IsFolder(path)) {
-                continue;
-            }
+        for (const std::string& path : DataFolderFiles(source)) {
             if (!copy(path, targetPrefix + FileNamePart(path), targetFolder)) {
                 fail(kFolderFileCopyFailed, StagingStep::DataFolderFile, dataPath);
                 return;
