@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libjpeg62-turbo-dev libpng-dev
+    libjpeg62-turbo-dev libpng-dev libcli11-dev libexpat1-dev
     qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
     desktop-file-utils
     dpkg-dev file

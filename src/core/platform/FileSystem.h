@@ -45,6 +45,11 @@ std::string ExecutableFolder();
 // The curator's home folder (where the folder chooser starts).
 std::string HomeFolder();
 
+// The folder where Lumo keeps the curator's state between runs (the list being worked
+// on, builds in progress): $XDG_STATE_HOME/lumo or ~/.local/state/lumo on POSIX,
+// %LOCALAPPDATA%\Lumo on Windows. Not created here.
+std::string UserStateFolder();
+
 // Where up.jpg and down.jpg are taken from: the executable's folder when they lie
 // there, else the installed data folder (share/lumo beside the executable's prefix);
 // the executable's folder when neither has them.

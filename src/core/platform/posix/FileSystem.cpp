@@ -106,6 +106,14 @@ std::string HomeFolder() {
     return "/";
 }
 
+std::string UserStateFolder() {
+    // The base directory specification asks for an absolute path; a relative one is ignored.
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
+        return std::string(state) + "/lumo";
+    }
+    return HomeFolder() + "/.local/state/lumo";
+}
+
 std::FILE* OpenRegularFileForReading(const std::string& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {

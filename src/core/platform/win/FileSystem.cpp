@@ -183,14 +183,29 @@ std::string ExecutableFolder() {
     return folder.empty() ? "." : folder;
 }
 
-std::string HomeFolder() {
-    const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", nullptr, 0);
-    std::wstring home(length, L'\0');
-    if (length > 1 && GetEnvironmentVariableW(L"USERPROFILE", home.data(), length) + 1 == length) {
-        home.resize(length - 1);
-        return Utf8FromWide(home);
+namespace {
+
+// An environment variable's value; empty when it is not set.
+std::string Environment(const wchar_t* name) {
+    const DWORD length = GetEnvironmentVariableW(name, nullptr, 0);
+    std::wstring value(length, L'\0');
+    if (length > 1 && GetEnvironmentVariableW(name, value.data(), length) + 1 == length) {
+        value.resize(length - 1);
+        return Utf8FromWide(value);
     }
-    return "C:\\";
+    return {};
+}
+
+} // namespace
+
+std::string HomeFolder() {
+    const std::string home = Environment(L"USERPROFILE");
+    return home.empty() ? "C:\\" : home;
+}
+
+std::string UserStateFolder() {
+    const std::string local = Environment(L"LOCALAPPDATA");
+    return (local.empty() ? HomeFolder() + "\\AppData\\Local" : local) + "\\Lumo";
 }
 
 std::FILE* OpenRegularFileForReading(const std::string& path) {
