@@ -26,6 +26,12 @@ bool CreateFolder(const std::string& path);
 // Creates a folder and every missing parent; true when the folder exists afterwards.
 bool CreateFolderWithParents(const std::string& path);
 
+// Removes a file; true when nothing is left at the path, also when nothing was there.
+bool RemoveFile(const std::string& path);
+
+// Gives a file or folder a new path on the same volume; fails when the new path is taken.
+bool RenameWithoutReplacing(const std::string& from, const std::string& to);
+
 // The names of everything directly in a folder, "." and ".." included, in the order the
 // system delivers them; empty when the folder cannot be read.
 std::vector<std::string> FolderEntryNames(const std::string& folder);

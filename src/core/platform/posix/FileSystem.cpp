@@ -60,6 +60,16 @@ bool CreateFolderWithParents(const std::string& path) {
     return IsFolder(path);
 }
 
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    // rename() replaces what lies at the target; the check before it keeps earlier files.
+    return !from.empty() && !to.empty() && !PathExists(to) &&
+           ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 std::vector<std::string> FolderEntryNames(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(folder.c_str());

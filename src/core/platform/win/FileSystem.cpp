@@ -123,6 +123,26 @@ bool CreateFolderWithParents(const std::string& path) {
     return IsFolder(path);
 }
 
+bool RemoveFile(const std::string& path) {
+    const std::wstring target = LongPath(path);
+    if (RetryTransient([&] { return DeleteFileW(target.c_str()) != 0; },
+                       TransientErrors::Sharing)) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (from.empty() || to.empty()) {
+        return false;
+    }
+    const std::wstring source = LongPath(from);
+    const std::wstring target = LongPath(to);
+    return RetryTransient([&] { return MoveFileExW(source.c_str(), target.c_str(), 0) != 0; },
+                          TransientErrors::Sharing);
+}
+
 std::vector<std::string> FolderEntryNames(const std::string& folder) {
     std::vector<std::string> names;
     std::wstring pattern = LongPath(folder);
