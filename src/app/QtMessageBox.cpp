@@ -34,6 +34,10 @@ void QtMessageBox::show(const std::string& text) {
     Run(owner_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtMessageBox::showInformation(const std::string& text) {
+    Run(owner_, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 void QtMessageBox::showError(const std::string& text) {
     Run(owner_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }

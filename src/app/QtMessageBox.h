@@ -13,6 +13,7 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     void show(const std::string& text) override;
+    void showInformation(const std::string& text) override;
     void showError(const std::string& text) override;
     bool ask(const std::string& text) override;
     bool ask(const std::string& summary, const std::string& details) override;

@@ -12,6 +12,10 @@ void ConsoleMessageBox::show(const std::string& text) {
     out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
+void ConsoleMessageBox::showInformation(const std::string& text) {
+    show(text);
+}
+
 void ConsoleMessageBox::showError(const std::string& text) {
     out_ << TerminalText(text, true) << '\n' << std::flush;
 }

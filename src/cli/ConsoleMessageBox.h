@@ -14,6 +14,7 @@ public:
     ConsoleMessageBox(std::ostream& out, bool answer);
 
     void show(const std::string& text) override;
+    void showInformation(const std::string& text) override;
     void showError(const std::string& text) override;
     bool ask(const std::string& text) override;
     bool ask(const std::string& summary, const std::string& details) override;

@@ -16,6 +16,10 @@ void WinMessageBox::show(const std::string& text) {
     Run(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
+void WinMessageBox::showInformation(const std::string& text) {
+    Run(text, MB_OK | MB_ICONINFORMATION);
+}
+
 void WinMessageBox::showError(const std::string& text) {
     Run(text, MB_OK | MB_ICONSTOP);
 }

@@ -7,13 +7,15 @@
 namespace lumo {
 
 // The system's message boxes over the dialog that owns them, titled with the application's
-// name: OK with the exclamation icon, OK with the stop icon for errors, Yes and No with
-// the question icon. A question with details is a task dialog that shows them on request.
+// name: OK with the exclamation icon, with the information icon for a success and with
+// the stop icon for errors, Yes and No with the question icon. A question with details is a task
+// dialog that shows them on request.
 class WinMessageBox final : public IMessageBox {
 public:
     void setOwner(HWND owner) { owner_ = owner; }
 
     void show(const std::string& text) override;
+    void showInformation(const std::string& text) override;
     void showError(const std::string& text) override;
     bool ask(const std::string& text) override;
     // Overrides the question with details once the interface has it.

@@ -325,7 +325,7 @@ void MainDialogTest::buildWritesTheDocument() {
     QCOMPARE(QString::fromStdString(chooser_.startPaths[0]), folder_->filePath("a/a.tsd"));
     QVERIFY(!messages_.calls.empty());
     QCOMPARE(messages_.calls.back(),
-             (RecordingMessageBox::Call{RecordingMessageBox::Kind::Show,
+             (RecordingMessageBox::Call{RecordingMessageBox::Kind::Information,
                                         "展示用tsdファイルを作成しました"}));
 }
 
@@ -400,6 +400,7 @@ public:
             onShow();
         }
     }
+    void showInformation(const std::string& text) override { show(text); }
     void showError(const std::string& text) override { shown.push_back(text); }
     bool ask(const std::string&) override { return true; }
     bool ask(const std::string&, const std::string&) override { return true; }

@@ -12,7 +12,7 @@ namespace lumo {
 // (Yes once the queue is empty).
 class RecordingMessageBox final : public IMessageBox {
 public:
-    enum class Kind { Show, Error, Ask };
+    enum class Kind { Show, Information, Error, Ask };
     struct Call {
         Kind kind;
         std::string text;
@@ -21,6 +21,9 @@ public:
     };
 
     void show(const std::string& text) override { calls.push_back({Kind::Show, text}); }
+    void showInformation(const std::string& text) override {
+        calls.push_back({Kind::Information, text});
+    }
     void showError(const std::string& text) override { calls.push_back({Kind::Error, text}); }
     bool ask(const std::string& text) override { return ask(text, {}); }
     bool ask(const std::string& text, const std::string& details) override {

@@ -84,7 +84,7 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
         outcome.status = BuildStatus::NotWritten;
         return outcome;
     }
-    services.messages.show(kWritten);
+    services.messages.showInformation(kWritten);
     outcome.status = BuildStatus::Written;
     return outcome;
 }

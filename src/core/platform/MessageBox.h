@@ -10,8 +10,11 @@ class IMessageBox {
 public:
     virtual ~IMessageBox() = default;
 
-    // OK button, warning icon, the application's name as title.
+    // OK button, warning icon, the application's name as title: input the curator can fix
+    // (the "エラー　…" refusals) and what went wrong in part of a command.
     virtual void show(const std::string& text) = 0;
+    // OK button, information icon: a command that succeeded.
+    virtual void showInformation(const std::string& text) = 0;
     // OK button, stop icon: a failure that ends the command (a document that cannot be
     // written, an unexpected error).
     virtual void showError(const std::string& text) = 0;

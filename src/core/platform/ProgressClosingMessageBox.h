@@ -19,6 +19,10 @@ public:
         closeProgress_();
         target_.show(text);
     }
+    void showInformation(const std::string& text) override {
+        closeProgress_();
+        target_.showInformation(text);
+    }
     void showError(const std::string& text) override {
         closeProgress_();
         target_.showError(text);

@@ -86,7 +86,8 @@ TEST(BuildExhibition, WritesABomAndCrLfDocumentIntoTheChosenFolder) {
         EntryList entries = {MakeItem(source, "a")};
         EXPECT_EQ(build.Run(entries), BuildStatus::Written);
         ASSERT_FALSE(build.messages.calls.empty());
-        EXPECT_EQ(build.messages.calls.back(), (RecordingMessageBox::Call{Kind::Show, kSuccess}));
+        EXPECT_EQ(build.messages.calls.back(),
+                  (RecordingMessageBox::Call{Kind::Information, kSuccess}));
 
         const std::string bytes = test::ReadFile(target.path() / "exhibition.tsd");
         ASSERT_GT(bytes.size(), 3u);
