@@ -88,5 +88,5 @@ fuzz:
 	@scripts/setup.sh fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DLUMO_BUILD_FUZZ=ON -DLUMO_BUILD_TESTS=OFF -DLUMO_BUILD_APP=OFF $(CMAKE_FLAGS) > /dev/null
-	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzz_SourceFuzzer fuzz_ImageFuzzer fuzz_ReloadFuzzer
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzz_SourceFuzzer fuzz_ImageFuzzer fuzz_ReloadFuzzer fuzz_SavedListFuzzer
 	@fuzz/run.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)

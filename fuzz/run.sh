@@ -55,7 +55,7 @@ add_listing_seed() {
 }
 
 rm -rf "$seeds"
-mkdir -p "$seeds/SourceFuzzer" "$seeds/ImageFuzzer" "$seeds/ReloadFuzzer"
+mkdir -p "$seeds/SourceFuzzer" "$seeds/ImageFuzzer" "$seeds/ReloadFuzzer" "$seeds/SavedListFuzzer"
 shopt -s nullglob globstar
 documents=("$repo"/fuzz/seeds/source/* "$repo"/examples/**/*.tsd "$repo"/tests/core/source/golden/*/input.tsd)
 add_seeds "$seeds/SourceFuzzer" 00 "${documents[@]}"
@@ -64,6 +64,7 @@ add_seeds "$seeds/ImageFuzzer" 00 "$repo"/resources/*.jpg "$repo"/examples/**/*.
 add_seeds "$seeds/ImageFuzzer" 02 "$testdata"/pngsuite/*.png "$repo"/examples/**/*.png
 add_seeds "$seeds/ImageFuzzer" 03 "$testdata"/bmpsuite/**/*.bmp "$repo"/examples/**/*.bmp
 cp "$repo"/fuzz/seeds/reload/* "$seeds/ReloadFuzzer/"
+cp "$repo"/fuzz/seeds/saved-list/* "$seeds/SavedListFuzzer/"
 if [ -d "$repo/examples/scenes" ]; then
     add_listing_seed "$repo/examples" "$seeds/ReloadFuzzer/examples"
 fi
@@ -78,7 +79,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 status=0
 summary=()
-for target in SourceFuzzer ImageFuzzer ReloadFuzzer; do
+for target in SourceFuzzer ImageFuzzer ReloadFuzzer SavedListFuzzer; do
     corpus="$build/fuzz-corpus/$target"
     artifacts="$build/fuzz-artifacts/$target/"
     log="$build/fuzz-$target.log"
