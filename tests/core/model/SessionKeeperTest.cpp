@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <deque>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +15,7 @@ namespace lumo {
 namespace {
 
 using Kind = RecordingMessageBox::Kind;
+using Calls = std::vector<RecordingMessageBox::Call>;
 using std::chrono::milliseconds;
 
 const std::string kRestoreQuestion = "前回の登録内容が残っています。復元しますか？";
@@ -32,12 +31,28 @@ struct Session {
               },
               [this] { return now; }) {}
 
-    void Edit(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            const std::string name = "/収蔵品/" + std::to_string(entries.size());
-            entries.push_back({name + ".tsd", name + "_横.jpg", name + "_縦.png", {name + ".dat"}});
-            selected = static_cast<int>(entries.size()) - 1;
-            keeper.Edited();
+    // What the curator does, a letter a step: a(dd), d(elete all), s(elect), b(uild),
+    // r(eload).
+    void Do(const std::string& steps) {
+        for (const char step : steps) {
+            if (step == 'a') {
+                const std::string name = "/収蔵品/" + std::to_string(entries.size());
+                entries.push_back(
+                    {name + ".tsd", name + "_横.jpg", name + "_縦.png", {name + ".dat"}});
+                selected = static_cast<int>(entries.size()) - 1;
+                keeper.Edited();
+            } else if (step == 'd') {
+                entries.clear();
+                selected = -1;
+                keeper.Edited();
+            } else if (step == 's') {
+                keeper.SelectionChanged();
+            } else if (step == 'b') {
+                keeper.Built("/展示/会場/");
+            } else if (step == 'r') {
+                entries.resize(2);
+                keeper.Reloaded("/展示/会場/");
+            }
         }
     }
 
@@ -65,114 +80,68 @@ protected:
     const std::string path = state / test::Native("lumo/saved-list.txt");
 };
 
+// Each step: time passes, the curator adds, the front-end flushes; then the file holds
+// `saved` entries (-1: no file yet) and the front-end is told to come back after `delay`
+// (-1: nothing waits).
 TEST_F(SessionKeeperTest, WritesOnceTheChangesPauseOrHaveWaitedLongEnough) {
     struct Step {
         int advanceMs;
-        int edits;
-        int savedAfterFlush;
+        int adds;
+        int saved;
+        int delay;
     };
     struct Case {
         const char* what;
         std::vector<Step> steps;
     };
     const std::vector<Case> cases = {
-        {"one change", {{0, 1, -1}, {100, 0, -1}, {150, 0, 1}}},
-        {"a drop that adds fifty", {{0, 50, -1}, {249, 0, -1}, {1, 0, 50}}},
-        {"a burst", {{0, 1, -1}, {100, 1, -1}, {100, 1, -1}, {249, 0, -1}, {1, 0, 3}}},
+        {"one change", {{0, 1, -1, 250}, {100, 0, -1, 150}, {150, 0, 1, -1}}},
+        {"a drop that adds fifty", {{0, 50, -1, 250}, {249, 0, -1, 1}, {1, 0, 50, -1}}},
+        {"a burst", {{0, 1, -1, 250}, {100, 1, -1, 250}, {100, 1, -1, 250}, {250, 0, 3, -1}}},
         {"changes that never pause",
-         {{0, 1, -1},
-          {200, 1, -1},
-          {200, 1, -1},
-          {200, 1, -1},
-          {200, 1, -1},
-          {200, 1, 6},
-          {200, 1, 6}}},
+         {{0, 1, -1, 250},
+          {200, 1, -1, 250},
+          {200, 1, -1, 250},
+          {200, 1, -1, 250},
+          {200, 1, -1, 200},
+          {200, 1, 6, -1},
+          {200, 1, 6, 250}}},
     };
     for (const Case& c : cases) {
         std::filesystem::remove_all(state.path() / "lumo");
         Session session(path);
         for (std::size_t i = 0; i < c.steps.size(); ++i) {
-            session.now += milliseconds(c.steps[i].advanceMs);
-            session.Edit(c.steps[i].edits);
+            const Step& step = c.steps[i];
+            session.now += milliseconds(step.advanceMs);
+            session.Do(std::string(static_cast<std::size_t>(step.adds), 'a'));
             session.keeper.Flush();
-            EXPECT_EQ(SavedCount(session), c.steps[i].savedAfterFlush) << c.what << ", step " << i;
+            EXPECT_EQ(SavedCount(session), step.saved) << c.what << ", step " << i;
+            EXPECT_EQ(session.keeper.FlushDelay(),
+                      step.delay < 0 ? std::nullopt : std::optional(milliseconds(step.delay)))
+                << c.what << ", step " << i;
         }
     }
 }
 
-TEST_F(SessionKeeperTest, FlushDelayTellsTheFrontEndWhenToComeBack) {
-    Session session(path);
-    EXPECT_EQ(session.keeper.FlushDelay(), std::nullopt);
-    session.Edit();
-    session.now += milliseconds(100);
-    EXPECT_EQ(session.keeper.FlushDelay(), milliseconds(150));
-    session.now += milliseconds(400);
-    EXPECT_EQ(session.keeper.FlushDelay(), milliseconds(0));
-}
-
 TEST_F(SessionKeeperTest, AsksBeforeClosingOnlyWhenItemsWouldBeLost) {
     struct Case {
-        const char* what;
-        std::function<void(Session&)> work;
-        std::deque<bool> answers;
+        const char* steps;
+        bool answer;
         bool asked;
         bool mayClose;
     };
     const std::vector<Case> cases = {
-        {"nothing done", [](Session&) {}, {}, false, true},
-        {"added, kept", [](Session& s) { s.Edit(); }, {true}, true, true},
-        {"added, No", [](Session& s) { s.Edit(); }, {false}, true, false},
-        {"added and deleted again",
-         [](Session& s) {
-             s.Edit();
-             s.entries.clear();
-             s.keeper.Edited();
-         },
-         {},
-         false,
-         true},
-        {"built",
-         [](Session& s) {
-             s.Edit();
-             s.keeper.Built("/会場/");
-         },
-         {},
-         false,
-         true},
-        {"added, then reloaded",
-         [](Session& s) {
-             s.Edit();
-             s.keeper.Reloaded("/会場/");
-         },
-         {},
-         false,
-         true},
-        {"changed after a build",
-         [](Session& s) {
-             s.Edit();
-             s.keeper.Built("/会場/");
-             s.Edit();
-         },
-         {false},
-         true,
-         false},
-        {"only the selection moved after a reload",
-         [](Session& s) {
-             s.entries.resize(2);
-             s.keeper.Reloaded("/会場/");
-             s.keeper.SelectionChanged();
-         },
-         {},
-         false,
-         true},
+        {"", false, false, true},    {"a", true, true, true},    {"a", false, true, false},
+        {"ad", false, false, true},  {"ab", false, false, true}, {"ar", false, false, true},
+        {"aba", false, true, false}, {"rs", false, false, true}, {"ra", false, true, false},
     };
     for (const Case& c : cases) {
         Session session(path);
-        c.work(session);
-        session.messages.answers = c.answers;
-        EXPECT_EQ(session.keeper.MayClose(), c.mayClose) << c.what;
-        const std::vector<RecordingMessageBox::Call> question = {{Kind::Ask, kCloseQuestion}};
-        EXPECT_EQ(session.messages.calls, c.asked ? question : decltype(question){}) << c.what;
+        session.Do(c.steps);
+        session.messages.answers = {c.answer};
+        EXPECT_EQ(session.keeper.MayClose(), c.mayClose) << c.steps;
+        EXPECT_EQ(session.messages.calls, (c.asked ? Calls{{Kind::Ask, kCloseQuestion}} : Calls{}))
+            << c.steps;
     }
 }
 
@@ -182,19 +151,15 @@ TEST_F(SessionKeeperTest, RestoresTheListOfASessionThatDidNotClose) {
     SavedList expected;
     {
         Session killed(path);
-        killed.Edit(98);
-        killed.keeper.Built("/展示/第一会場/");
-        killed.Edit();
+        killed.Do(std::string(98, 'a') + "ba");
         killed.selected = 40;
-        killed.keeper.SelectionChanged();
+        killed.Do("s");
         killed.keeper.FlushNow();
-        expected = {killed.entries, 40, {ExhibitionOrigin::Built, "/展示/第一会場/"}, true};
+        expected = {killed.entries, 40, {ExhibitionOrigin::Built, "/展示/会場/"}, true};
     }
     Session next(path);
-    const std::optional<SavedList> restored = next.keeper.Restore();
-    EXPECT_EQ(restored, expected);
-    EXPECT_EQ(next.messages.calls,
-              (std::vector<RecordingMessageBox::Call>{{Kind::Ask, kRestoreQuestion}}));
+    EXPECT_EQ(next.keeper.Restore(), expected);
+    EXPECT_EQ(next.messages.calls, (Calls{{Kind::Ask, kRestoreQuestion}}));
     EXPECT_TRUE(next.keeper.changed());
     EXPECT_EQ(next.keeper.lastExhibition(), expected.exhibition);
 
@@ -206,44 +171,52 @@ TEST_F(SessionKeeperTest, RestoresTheListOfASessionThatDidNotClose) {
 }
 
 TEST_F(SessionKeeperTest, ForgetsALeftListThatIsDeclinedOrEmpty) {
-    struct Case {
-        int items;
-        bool answer;
-        bool asked;
-    };
-    for (const Case& c : {Case{3, false, true}, Case{0, true, false}}) {
+    for (const std::string steps : {"aaa", "ad"}) {
         {
             Session left(path);
-            left.Edit(c.items);
-            left.keeper.Edited();
+            left.Do(steps);
             left.keeper.FlushNow();
         }
         Session next(path);
-        next.messages.answers = {c.answer};
+        next.messages.answers = {false};
         EXPECT_EQ(next.keeper.Restore(), std::nullopt);
-        EXPECT_EQ(next.messages.calls.size(), c.asked ? 1u : 0u) << c.items;
-        EXPECT_EQ(SavedCount(next), -1) << c.items;
+        EXPECT_EQ(next.messages.calls.size(), steps == "aaa" ? 1u : 0u) << steps;
+        EXPECT_EQ(SavedCount(next), -1) << steps;
     }
 }
 
+// Damaged, cut short, from a newer version, unreadable (a folder): each is renamed beside
+// itself, never over an earlier one, with its bytes, and told once.
 TEST_F(SessionKeeperTest, AFileItCannotUseIsSetAsideWithOneMessage) {
-    test::WriteFile(path, "lumo-saved-list\t2\n");
-    Session next(path);
-    EXPECT_EQ(next.keeper.Restore(), std::nullopt);
-    const std::string aside = state / test::Native("lumo/saved-list-set-aside-1.txt");
-    EXPECT_EQ(next.messages.calls,
-              (std::vector<RecordingMessageBox::Call>{
-                  {Kind::Error, "前回の登録内容を読み込めませんでした。空の一覧で始めます。\n"
-                                "ファイルは次の場所に残してあります：\n" +
-                                    aside}}));
-    EXPECT_EQ(test::ReadFile(aside), "lumo-saved-list\t2\n");
+    const std::vector<std::string> contents = {"", "lumo-saved-list\t1\nchanged\t",
+                                               "lumo-saved-list\t2\n", "garbage", "folder"};
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        if (contents[i] == "folder") {
+            std::filesystem::create_directories(test::AnyPath(path).get());
+        } else {
+            test::WriteFile(path, contents[i]);
+        }
+        Session next(path);
+        EXPECT_EQ(next.keeper.Restore(), std::nullopt);
+        const std::string aside =
+            state / test::Native("lumo/saved-list-set-aside-" + std::to_string(i + 1) + ".txt");
+        EXPECT_EQ(
+            next.messages.calls,
+            (Calls{{Kind::Error, "前回の登録内容を読み込めませんでした。空の一覧で始めます。\n"
+                                 "ファイルは次の場所に残してあります：\n" +
+                                     aside}}));
+        EXPECT_FALSE(std::filesystem::exists(test::AnyPath(path).get()));
+        if (contents[i] != "folder") {
+            EXPECT_EQ(test::ReadFile(aside), contents[i]);
+        }
+    }
 }
 
 TEST_F(SessionKeeperTest, AFailedWriteIsToldOnce) {
     test::WriteFile(state / "blocker", "a file where the state folder should be");
     Session session(state / test::Native("blocker/saved-list.txt"));
     for (int round = 0; round < 2; ++round) {
-        session.Edit();
+        session.Do("a");
         session.keeper.FlushNow();
     }
     ASSERT_EQ(session.messages.calls.size(), 1u);
