@@ -29,7 +29,7 @@ struct PredictionSetup {
 struct PredictedProblem {
     ProblemKind kind;
     std::string path;   // under src/, with '/'
-    std::string detail; // a survivor is under src/ too
+    std::string detail = {}; // a survivor is under src/ too
 };
 
 struct PredictionCase {
