@@ -1,58 +1,37 @@
 #pragma once
 
+#include "core/exhibition/StagingFixture.h"
 #include "exhibition/EntryCheck.h"
-#include "exhibition/Staging.h"
-#include "support/RecordingMessageBox.h"
-#include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace lumo::test {
 
-// One item whose scene document src/scene.tsd names data paths; a row arranges the files
-// under src/ and keeps whatever must live while the item is checked and staged.
+// One item whose scene document src/scene.tsd names data paths; a row's files lie under
+// src/, each holding its own name, and held keeps what must live while the item is built.
 struct PredictionSetup {
     TempDir temp;
     std::vector<std::shared_ptr<void>> held;
 
     std::string src(const std::string& relative) const { return temp / Native("src/" + relative); }
-    void write(const std::string& relative) const { WriteFile(src(relative), relative); }
 };
 
 struct PredictedProblem {
     ProblemKind kind;
-    std::string path;   // under src/, with '/'
+    std::string path;        // under src/, with '/'
     std::string detail = {}; // a survivor is under src/ too
 };
 
 struct PredictionCase {
     const char* what;
     std::vector<std::string> values; // the data paths as the scene document writes them
-    std::function<void(PredictionSetup&)> arrange;
+    std::vector<std::string> files;  // under src/
     std::vector<PredictedProblem> problems;
     std::vector<std::string> messages;    // what staging shows, with '/'
     std::vector<std::string> entryFolder; // what staging leaves in 00/ besides the item's files
+    std::function<void(PredictionSetup&)> arrange = {};
 };
-
-// Everything in folder as relative paths with '/', folders with a trailing '/', sorted.
-inline std::vector<std::string> TreeOf(const std::string& folder) {
-    std::vector<std::string> tree;
-    const std::filesystem::path root = PathFromUtf8(folder);
-    for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
-        std::string relative =
-            Utf8FromPath(item.path().lexically_relative(root).generic_u8string());
-        tree.push_back(item.is_directory() ? relative + "/" : relative);
-    }
-    std::sort(tree.begin(), tree.end());
-    return tree;
-}
 
 // Checks the item, then stages it, and holds both to the row: the check's problems are
 // staging's prediction. Whatever staging fails on must have been reported, and nothing
@@ -65,10 +44,12 @@ inline void RunPrediction(const PredictionCase& c) {
         scene += "<data name=\"d\" ><file path=\"" + value + "\" /></data>\n";
     }
     WriteFile(setup.src("scene.tsd"), scene);
-    setup.write("t.jpg");
-    setup.write("d.png");
-    WriteFile(setup.temp / "res/up.jpg", "UP");
-    WriteFile(setup.temp / "res/down.jpg", "DOWN");
+    for (const std::string& file : c.files) {
+        WriteFile(setup.src(file), file);
+    }
+    for (const char* file : {"src/t.jpg", "src/d.png", "res/up.jpg", "res/down.jpg"}) {
+        WriteFile(setup.temp / Native(file), file);
+    }
     if (c.arrange) {
         c.arrange(setup);
     }
@@ -105,9 +86,9 @@ inline void RunPrediction(const PredictionCase& c) {
     for (const EntryProblem& problem : check.problems) {
         if (problem.kind == ProblemKind::Unreadable || problem.kind == ProblemKind::DataSubfolder) {
             const std::string name = FileNamePart(problem.path);
-            EXPECT_FALSE(std::any_of(tree.begin(), tree.end(), [&](const std::string& path) {
-                return FileNamePart(Native(path)) == name;
-            })) << problem.path;
+            for (const std::string& path : tree) {
+                EXPECT_NE(FileNamePart(Native(path)), name) << problem.path;
+            }
         }
     }
 }
