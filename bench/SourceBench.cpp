@@ -1,7 +1,7 @@
-// Collecting data paths and rewriting draw groups of a 20 MB scene document with 100 data
-// elements and 100 draw groups, the largest document a curator is expected to hand in.
-#include "source/DataCollector.h"
+// Surveying (data paths, draw groups) and rewriting draw groups of a 20 MB scene document with 100
+// data elements and 100 draw groups, the largest document a curator is expected to hand in.
 #include "source/DrawGroupRewriter.h"
+#include "source/SourceSurvey.h"
 
 #include "support/TempDir.h"
 
@@ -64,7 +64,7 @@ const std::string& Document(const benchmark::State& state) {
 void CollectAndRewrite(benchmark::State& state) {
     const std::string& document = Document(state);
     for (auto _ : state) {
-        const std::vector<std::string> paths = lumo::CollectDataPaths(document);
+        const std::vector<std::string> paths = lumo::SurveySource(document, 0).data.paths;
         std::string text;
         std::vector<std::string> topGroups;
         lumo::AppendEntryFragments(text, lumo::ExhibitionEntry{document, {}, {}, {}}, 0, topGroups);
@@ -79,7 +79,7 @@ void CollectAndRewrite(benchmark::State& state) {
 void Collect(benchmark::State& state) {
     const std::string& document = Document(state);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(lumo::CollectDataPaths(document));
+        benchmark::DoNotOptimize(lumo::SurveySource(document, 0).data.paths);
     }
 }
 

@@ -6,10 +6,10 @@
 
 #include "exhibition/EntryCheck.h"
 #include "platform/FileSystem.h"
-#include "source/DataCollector.h"
 #include "source/DrawGroupRewriter.h"
 #include "source/SourceElements.h"
 #include "source/SourceReader.h"
+#include "source/SourceSurvey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumo;
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(line.find('\n') == std::string::npos, "a line holds a line feed");
     }
 
-    const std::vector<std::string> dataPaths = CollectDataPaths(path);
+    const std::vector<std::string> dataPaths = SurveySource(path, 0).data.paths;
     fuzz::Require(dataPaths.size() <= kMaxElementsPerKind, "more than 100 data paths");
     for (const std::string& dataPath : dataPaths) {
         fuzz::Require(dataPath.rfind(fuzz::Scratch().folder(), 0) == 0,

@@ -30,6 +30,8 @@ const KindText kKinds[] = {
      "a data path with a folder part, copied flat\nbut referred to with it; detail: the path\n"
      "as the scene document writes it"},
     {ProblemKind::DataSubfolder, "data-subfolder", "a data folder's sub-folder, not copied"},
+    {ProblemKind::UnusableName, "unusable-name",
+     "a data path named \".\", \"..\" or a device, which\ncannot be made in an entry folder"},
     {ProblemKind::TooManyDataElements, "too-many-data-elements",
      "more than 100 data elements (the rest are\ndropped)"},
     {ProblemKind::TooManyDrawGroups, "too-many-draw-groups",

@@ -1,8 +1,5 @@
 #include "exhibition/BuildInputs.h"
 
-#include "exhibition/DataFolder.h"
-#include "platform/FileSystem.h"
-
 namespace lumo {
 
 namespace {
@@ -15,20 +12,19 @@ void Add(std::set<FileIdentity>& inputs, const std::string& path) {
 
 } // namespace
 
-std::set<FileIdentity> InputIdentities(const EntryList& entries) {
+std::set<FileIdentity> InputIdentities(const EntryList& entries,
+                                       const std::vector<EntryPlan>& plans) {
     std::set<FileIdentity> inputs;
     for (const ExhibitionEntry& entry : entries) {
         for (const std::string* path :
              {&entry.documentPath, &entry.thumbnailPath, &entry.descriptionPath}) {
             Add(inputs, *path);
         }
-        for (const std::string& path : entry.dataPaths) {
-            if (IsRegularFile(path)) {
-                Add(inputs, path);
-                continue;
-            }
-            for (const std::string& file : DataFolderFiles(path)) {
-                Add(inputs, file);
+    }
+    for (const EntryPlan& plan : plans) {
+        for (const DataPathPlan& data : plan.dataPaths) {
+            for (const DataCopy& copy : data.copies) {
+                Add(inputs, copy.source);
             }
         }
     }

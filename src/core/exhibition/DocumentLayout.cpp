@@ -1,5 +1,6 @@
 #include "exhibition/DocumentLayout.h"
 #include "entry/EntryNumber.h"
+#include "platform/PagingImages.h"
 
 namespace lumo {
 
@@ -29,11 +30,11 @@ bool HasDownButton(std::size_t page, std::size_t n) {
 
 void AppendButtonData(std::string& text) {
     text += R"(<data name="up"   type="image" format="RGB" size="238,95" >)"
-            R"(<file type="jpg" path="up.jpg" /></data>)"
-            "\n";
+            R"(<file type="jpg" path=")" +
+            std::string(kUpImage) + "\" /></data>\n";
     text += R"(<data name="down" type="image" format="RGB" size="238,95" >)"
-            R"(<file type="jpg" path="down.jpg" /></data>)"
-            "\n";
+            R"(<file type="jpg" path=")" +
+            std::string(kDownImage) + "\" /></data>\n";
 }
 
 void AppendFirstEvent(std::string& text, const std::string& firstGroup) {

@@ -1,18 +1,15 @@
 #include "exhibition/EntryCheck.h"
 
 #include "entry/EntryNumber.h"
-#include "platform/FileIdentity.h"
+#include "exhibition/EntryPlan.h"
 #include "platform/FileSystem.h"
+#include "platform/PagingImages.h"
 #include "platform/PathParts.h"
 #include "source/SourceSurvey.h"
-
-#include <map>
 
 namespace lumo {
 
 namespace {
-
-const char* const kPagingImages[] = {"up.jpg", "down.jpg"};
 
 class Checker {
 public:
@@ -26,36 +23,44 @@ public:
 
     // A file the build copies: missing, or there but not a readable regular file.
     void file(const std::string& path, ProblemKind missing) {
-        if (!PathExists(path)) {
+        const DataPathKind kind = ClassifyPath(path);
+        if (kind == DataPathKind::Missing) {
             add(missing, path);
-        } else if (!IsRegularFile(path) || !IsReadable(path)) {
+        } else if (kind != DataPathKind::File) {
             add(ProblemKind::Unreadable, path);
         }
     }
 
-    // A data path without a file extension that names no file goes through the data
-    // folder steps: it must be a readable folder, its sub-folders are not copied, and a
-    // file in it that cannot be read ends the copy of the rest.
-    void folder(const std::string& path) {
-        if (!PathExists(path)) {
+    // What the plan of a data path fails on or leaves out.
+    void dataPath(const DataPathPlan& plan, const std::string& path) {
+        switch (plan.kind) {
+        case DataPathKind::File:
+            break;
+        case DataPathKind::Missing:
+            add(ProblemKind::MissingDataFile, path);
+            break;
+        case DataPathKind::FolderListing:
             add(ProblemKind::MissingDataFolder, path);
-            return;
-        }
-        if (!IsFolder(path) || !IsReadable(path)) {
+            break;
+        case DataPathKind::UnusableName:
+            add(ProblemKind::UnusableName, path);
+            break;
+        case DataPathKind::Unreadable:
+        case DataPathKind::Special:
             add(ProblemKind::Unreadable, path);
-            return;
-        }
-        const std::string inside = WithTrailingSeparator(path);
-        for (const std::string& name : FolderEntryNames(path)) {
-            const std::string entry = inside + name;
-            if (name == "." || name == "..") {
-                continue;
+            break;
+        case DataPathKind::Folder:
+            for (const LeftOut& left : plan.leftOut) {
+                add(left.kind == DataPathKind::Folder ? ProblemKind::DataSubfolder
+                                                      : ProblemKind::Unreadable,
+                    left.path);
             }
-            if (IsFolder(entry)) {
-                add(ProblemKind::DataSubfolder, entry);
-            } else if (!IsRegularFile(entry) || !IsReadable(entry)) {
-                add(ProblemKind::Unreadable, entry);
+            for (const DataCopy& copy : plan.copies) {
+                if (!copy.readable) {
+                    add(ProblemKind::Unreadable, copy.source);
+                }
             }
+            break;
         }
     }
 
@@ -65,59 +70,12 @@ private:
 };
 
 // A path value whose copy lands flat in the entry folder while the exhibition refers to
-// it with its folder part: one with a separator or a drive before its last component,
-// or a name that stands for a folder itself.
+// it with its folder part: one with a separator or a drive before its last component.
 bool HasFolderPart(std::string value) {
     while (!value.empty() && (value.back() == '\\' || value.back() == '/')) {
         value.pop_back();
     }
-    return value == "." || value == ".." || value.find_first_of("\\/:") != std::string::npos;
-}
-
-bool SameSource(const std::string& a, const std::string& b) {
-    if (a == b) {
-        return true;
-    }
-    const std::optional<FileIdentity> first = IdentityOf(a);
-    return first && first == IdentityOf(b);
-}
-
-// The name a source gets in the entry folder, compared without regard to letter case
-// since exhibitions are opened on Windows.
-std::string TargetKey(std::string source) {
-    while (source.size() > 1 && IsFolderSeparator(source.back())) {
-        source.pop_back();
-    }
-    return LowerAscii(FileNamePart(source));
-}
-
-// Sources in the order staging copies them; a later file replaces an earlier one of the
-// same name. A file and a folder of one name cannot both be made, so the first stays;
-// two folders are merged, the later one's files replacing the earlier one's.
-void CheckCollisions(Checker& checker, const ExhibitionEntry& entry,
-                     const std::vector<std::string>& dataPaths) {
-    struct Target {
-        std::string source;
-        bool folder;
-    };
-    std::vector<Target> targets = {
-        {entry.documentPath, false}, {entry.thumbnailPath, false}, {entry.descriptionPath, false}};
-    for (const std::string& path : dataPaths) {
-        targets.push_back({path, ExtensionOf(path).empty() && !IsRegularFile(path)});
-    }
-    std::map<std::string, Target> byName;
-    for (const Target& target : targets) {
-        const auto [at, fresh] = byName.try_emplace(TargetKey(target.source), target);
-        if (fresh || SameSource(at->second.source, target.source)) {
-            continue;
-        }
-        const bool laterWins = at->second.folder == target.folder;
-        checker.add(ProblemKind::NameCollision, laterWins ? at->second.source : target.source,
-                    laterWins ? target.source : at->second.source);
-        if (laterWins) {
-            at->second = target;
-        }
-    }
+    return value.find_first_of("\\/:") != std::string::npos;
 }
 
 void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t index,
@@ -142,21 +100,17 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
     checker.file(entry.descriptionPath, ProblemKind::MissingDescription);
 
     const DataReferences& data = survey.data;
+    const EntryPlan plan = PlanEntry(entry, data.paths);
     for (std::size_t k = 0; k < data.paths.size(); ++k) {
-        const std::string& path = data.paths[k];
-        if (HasFolderPart(data.values[k])) {
-            checker.add(ProblemKind::FolderReference, path, data.values[k]);
+        // A name that cannot be made is not copied at all, flat or otherwise.
+        if (plan.dataPaths[k].kind != DataPathKind::UnusableName && HasFolderPart(data.values[k])) {
+            checker.add(ProblemKind::FolderReference, data.paths[k], data.values[k]);
         }
-        if (HasControlCharacter(path)) {
-            // Staging refuses it, whatever the system finds under a part of the name.
-            checker.add(ProblemKind::Unreadable, path);
-        } else if (!ExtensionOf(path).empty() || IsRegularFile(path)) {
-            checker.file(path, ProblemKind::MissingDataFile);
-        } else {
-            checker.folder(path);
-        }
+        checker.dataPath(plan.dataPaths[k], data.paths[k]);
     }
-    CheckCollisions(checker, entry, data.paths);
+    for (const NameCollision& collision : plan.collisions) {
+        checker.add(ProblemKind::NameCollision, collision.path, collision.survivor);
+    }
     dataPaths = data.paths;
 }
 

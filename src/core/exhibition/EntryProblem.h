@@ -27,6 +27,9 @@ enum class ProblemKind {
     FolderReference,
     // A sub-folder of a data folder, which is not copied.
     DataSubfolder,
+    // A data path whose name cannot be made in an entry folder (".", "..", a device
+    // name): staging stops there.
+    UnusableName,
     // More than 100 data elements or draw groups: the rest are dropped.
     TooManyDataElements,
     TooManyDrawGroups,

@@ -28,6 +28,8 @@ const char* Description(ProblemKind kind) {
         return "フォルダを含むデータパスは展示から参照できません";
     case ProblemKind::DataSubfolder:
         return "データフォルダ内のフォルダはコピーされません";
+    case ProblemKind::UnusableName:
+        return "この名前はエントリフォルダに作れません";
     case ProblemKind::TooManyDataElements:
         return "データ要素が100個を超えています。101個目からは使われません";
     case ProblemKind::TooManyDrawGroups:

@@ -2,11 +2,12 @@
 
 #include "entry/EntryNumber.h"
 #include "exhibition/BuildInputs.h"
-#include "exhibition/DataFolder.h"
+#include "exhibition/EntryPlan.h"
+#include "exhibition/SafeTarget.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/PagingImages.h"
 #include "platform/PathParts.h"
-#include "platform/PathText.h"
 
 #include <set>
 
@@ -19,33 +20,13 @@ const std::string kFileCreationFailed = "作成に失敗しました";
 const std::string kFolderFileCopyFailed = "フォルダ内のデータコピーに失敗しました";
 const std::string kCopyFailed = "のコピーに失敗しました";
 
-// Normal form ("a/./b/../c/" gives "a/c"), trailing separators dropped, as the system
-// reads the path: Windows also drops the dots and spaces that end a name (".. " is "..").
-std::string NormalForm(const std::string& path) {
-    std::string normal = LexicallyNormal(AbsolutePath(path));
-    while (normal.size() > 1 && IsFolderSeparator(normal.back())) {
-        normal.pop_back();
-    }
-    return normal;
-}
-
-// Every write is checked with this: a target built from a data path such as "..", ".",
-// "/" or "" would otherwise name the folder itself or reach out of it, and a device name
-// (NUL on Windows) would write to the device.
-bool IsSafeTarget(const std::string& target, const std::string& folder, const std::string& source) {
-    const std::string normalTarget = NormalForm(target);
-    const std::string inside = WithTrailingSeparator(NormalForm(folder));
-    return normalTarget.size() > inside.size() &&
-           normalTarget.compare(0, inside.size(), inside) == 0 &&
-           normalTarget != NormalForm(source) && !IsDeviceName(FileNamePart(normalTarget));
-}
-
 // Copies and reports progress; the running total spans the whole build.
 class Stager {
 public:
-    Stager(IMessageBox& messages, const StagingObserver& observer, const EntryList& entries)
-        : messages_(messages), observer_(observer), itemCount_(entries.size()),
-          inputs_(InputIdentities(entries)) {}
+    Stager(IMessageBox& messages, const StagingObserver& observer, std::size_t itemCount,
+           std::set<FileIdentity> inputs)
+        : messages_(messages), observer_(observer), itemCount_(itemCount),
+          inputs_(std::move(inputs)) {}
 
     void setItem(std::size_t item) { item_ = item; }
 
@@ -74,17 +55,16 @@ public:
         return copied;
     }
 
-    // The files of a source that names a folder are copied into the folder target; those
-    // matched by any other source as a prefix are copied to target followed directly by
-    // their names.
-    void copyFolderFiles(const std::string& source, const std::string& target,
+    // The copies of a data path taking the folder steps. A copy that fails is shown once
+    // for the path; the others are still made.
+    void copyFolderFiles(const DataPathPlan& plan, const std::string& entryFolder,
                          std::size_t dataPath) {
-        const std::string targetPrefix = IsFolder(source) ? WithTrailingSeparator(target) : target;
-        const std::string targetFolder = FolderPart(targetPrefix);
-        for (const std::string& path : DataFolderFiles(source)) {
-            if (!copy(path, targetPrefix + FileNamePart(path), targetFolder)) {
+        bool failed = false;
+        for (const DataCopy& file : plan.copies) {
+            const std::string target = entryFolder + file.target;
+            if (!copy(file.source, target, FolderPart(target)) && !failed) {
                 fail(kFolderFileCopyFailed, StagingStep::DataFolderFile, dataPath);
-                return;
+                failed = true;
             }
         }
     }
@@ -122,9 +102,40 @@ const FileStep kFileSteps[] = {
     {&ExhibitionEntry::descriptionPath, StagingStep::Description, "説明文のコピーに失敗しました"},
 };
 
+// Stages data path k as planned; false when a failure ended staging.
+bool StageDataPath(Stager& stager, const DataPathPlan& data, const std::string& source,
+                   const std::string& entryFolder, std::size_t k) {
+    const std::string failure =
+        data.name + (data.folderStep ? kFolderCreationFailed : kFileCreationFailed);
+    if (data.refused) {
+        stager.fail(failure, StagingStep::DataPath, k);
+        return false;
+    }
+    if (data.placement == Placement::Skipped) {
+        return true;
+    }
+    if (!data.folderStep) {
+        for (const DataCopy& file : data.copies) {
+            if (!stager.copy(file.source, entryFolder + file.target, entryFolder)) {
+                stager.fail(failure, StagingStep::DataPath, k);
+                return false;
+            }
+        }
+        return true;
+    }
+    const std::string target = entryFolder + data.name;
+    if (!IsSafeTarget(target, entryFolder, source) ||
+        (data.placement == Placement::Own && !CreateFolder(target))) {
+        stager.fail(failure, StagingStep::DataPath, k);
+        return false;
+    }
+    stager.copyFolderFiles(data, entryFolder, k);
+    return true;
+}
+
 // Stages one entry into its entry folder; false when a failure ended staging.
-bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const std::string& entryFolder,
-                ExhibitionEntry& staged) {
+bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const EntryPlan& plan,
+                const std::string& entryFolder, ExhibitionEntry& staged) {
     for (const FileStep& step : kFileSteps) {
         const std::string& source = entry.*step.field;
         const std::string target = entryFolder + FileNamePart(source);
@@ -134,34 +145,11 @@ bool StageEntry(Stager& stager, const ExhibitionEntry& entry, const std::string&
             return false;
         }
     }
-
-    // Folders this entry's data paths created: naming one again copies into it again.
-    std::set<std::string> createdFolders;
-    for (std::size_t k = 0; k < entry.dataPaths.size(); ++k) {
-        const std::string& source = entry.dataPaths[k];
-        const std::string name = FileNamePart(source);
-        const std::string target = entryFolder + name;
-        staged.dataPaths[k] = target;
-        // A NUL ends the name the system opens while the text after it names the copy.
-        const bool usable = !HasControlCharacter(source);
-
-        if (!ExtensionOf(source).empty() || (usable && IsRegularFile(source))) {
-            if (!usable || !stager.copy(source, target, entryFolder)) {
-                stager.fail(name + kFileCreationFailed, StagingStep::DataPath, k);
-                return false;
-            }
-            continue;
-        }
-
-        const std::string key = NormalForm(target);
-        const bool created = createdFolders.count(key) > 0;
-        if (!usable || !IsSafeTarget(target, entryFolder, source) ||
-            (!created && !CreateFolder(target))) {
-            stager.fail(name + kFolderCreationFailed, StagingStep::DataPath, k);
+    for (std::size_t k = 0; k < plan.dataPaths.size(); ++k) {
+        staged.dataPaths[k] = entryFolder + plan.dataPaths[k].name;
+        if (!StageDataPath(stager, plan.dataPaths[k], entry.dataPaths[k], entryFolder, k)) {
             return false;
         }
-        createdFolders.insert(key);
-        stager.copyFolderFiles(source, target, k);
     }
     return true;
 }
@@ -173,7 +161,13 @@ StagingResult StageEntries(const EntryList& entries, const std::string& exhibiti
                            IMessageBox& messages, const StagingObserver& observer) {
     staged = entries;
     const std::string folder = WithTrailingSeparator(exhibitionFolder);
-    Stager stager(messages, observer, entries);
+    // Every data path is planned before the first write, so what the build copies is what
+    // the sources held when it began, never what it has written itself.
+    std::vector<EntryPlan> plans;
+    for (const ExhibitionEntry& entry : entries) {
+        plans.push_back(PlanEntry(entry, entry.dataPaths));
+    }
+    Stager stager(messages, observer, entries.size(), InputIdentities(entries, plans));
 
     for (std::size_t i = 0; i < entries.size(); ++i) {
         stager.setItem(i);
@@ -184,13 +178,13 @@ StagingResult StageEntries(const EntryList& entries, const std::string& exhibiti
                         StagingStep::EntryFolder);
             return stager.result();
         }
-        if (!StageEntry(stager, entries[i], entryFolder, staged[i])) {
+        if (!StageEntry(stager, entries[i], plans[i], entryFolder, staged[i])) {
             return stager.result();
         }
     }
 
     const std::pair<const char*, StagingStep> pagingImages[] = {
-        {"up.jpg", StagingStep::UpImage}, {"down.jpg", StagingStep::DownImage}};
+        {kUpImage, StagingStep::UpImage}, {kDownImage, StagingStep::DownImage}};
     for (const auto& [name, step] : pagingImages) {
         const std::string source = WithTrailingSeparator(resourceFolder) + name;
         if (!stager.copy(source, folder + name, folder)) {

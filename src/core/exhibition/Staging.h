@@ -12,9 +12,12 @@ namespace lumo {
 
 // Creates the entry folders NN in the exhibition folder (which ends with a separator),
 // copies each entry's files into its folder and up.jpg and down.jpg beside them. Fills
-// staged with the entries whose paths point at the copies. The first failure is shown
-// through messages and ends staging; staged then keeps what was replaced so far. The
-// result says which failures were shown and where.
+// staged with the entries whose paths point at the copies. Each data path is staged as
+// its entry's plan says, the plan the check reports from: what the plan leaves out
+// (special files, sub-folders, a name taken by a file where a folder is needed or the
+// reverse) is skipped without a message. A failure is shown through messages and, unless
+// it is a file inside a data folder, ends staging; staged then keeps what was replaced so
+// far. The result says which failures were shown and where.
 // Nothing is ever written outside the exhibition folder, and no file the entries are
 // built from is ever replaced (a target that is one fails). up.jpg and down.jpg come from
 // resourceFolder.

@@ -15,6 +15,10 @@ bool IsFolder(const std::string& path);
 // True when the path names an existing regular file (links followed).
 bool IsRegularFile(const std::string& path);
 
+// True when the path names a named pipe, a device or a socket (links followed): something
+// that is neither a regular file nor a folder and that a copy cannot take.
+bool IsSpecialFile(const std::string& path);
+
 // True when the process may read the file, or list the folder, at path; checked without
 // opening it.
 bool IsReadable(const std::string& path);

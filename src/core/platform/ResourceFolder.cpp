@@ -1,4 +1,5 @@
 #include "platform/FileSystem.h"
+#include "platform/PagingImages.h"
 #include "platform/PathParts.h"
 #include "platform/PathText.h"
 
@@ -8,7 +9,7 @@ namespace lumo {
 
 std::string ResourceFolder() {
     const std::string exeFolder = ExecutableFolder();
-    const std::string upImage = std::string(1, kNativeSeparator) + "up.jpg";
+    const std::string upImage = std::string(1, kNativeSeparator) + kUpImage;
     if (IsRegularFile(exeFolder + upImage)) {
         return exeFolder;
     }

@@ -3,7 +3,6 @@
 #include "platform/PathParts.h"
 #include "source/ElementCutter.h"
 #include "source/SourceElements.h"
-#include "source/SourceReader.h"
 #include "source/TextEdits.h"
 
 #include <algorithm>
@@ -27,16 +26,6 @@ DataReferences CollectDataReferences(std::string joined, const std::string& docu
     }
     references.overLimit = !elements.CutNext().empty();
     return references;
-}
-
-std::vector<std::string> CollectDataPaths(const std::string& documentPath) {
-    std::string joined;
-    {
-        LineList lines;
-        ReadSourceLines(documentPath, lines);
-        joined = JoinLines(lines, "");
-    }
-    return CollectDataReferences(std::move(joined), documentPath).paths;
 }
 
 } // namespace lumo

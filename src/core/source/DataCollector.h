@@ -18,7 +18,4 @@ struct DataReferences {
 // From the document's lines joined without separators.
 DataReferences CollectDataReferences(std::string joined, const std::string& documentPath);
 
-// The absolute paths of the data references of the document at documentPath.
-std::vector<std::string> CollectDataPaths(const std::string& documentPath);
-
 } // namespace lumo

@@ -13,6 +13,20 @@
 
 namespace lumo::test {
 
+// Everything in folder as relative paths with '/' between folders, folders with a
+// trailing '/', sorted.
+inline std::vector<std::string> TreeOf(const std::string& folder) {
+    std::vector<std::string> tree;
+    const std::filesystem::path root = PathFromUtf8(folder);
+    for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string relative =
+            Utf8FromPath(item.path().lexically_relative(root).generic_u8string());
+        tree.push_back(item.is_directory() ? relative + "/" : relative);
+    }
+    std::sort(tree.begin(), tree.end());
+    return tree;
+}
+
 // A source tree of items, the paging images in a resource folder, and an empty
 // exhibition folder, all in one temporary folder.
 class StagingFixture : public ::testing::Test {
@@ -53,22 +67,7 @@ public:
         return staged;
     }
 
-    // Everything in the exhibition folder as relative paths with '/' between folders,
-    // folders with a trailing '/', sorted.
-    std::vector<std::string> OutTree() const {
-        std::vector<std::string> tree;
-        const std::filesystem::path outPath = PathFromUtf8(out);
-        for (const auto& item : std::filesystem::recursive_directory_iterator(outPath)) {
-            std::string relative =
-                Utf8FromPath(item.path().lexically_relative(outPath).generic_u8string());
-            if (item.is_directory()) {
-                relative += "/";
-            }
-            tree.push_back(relative);
-        }
-        std::sort(tree.begin(), tree.end());
-        return tree;
-    }
+    std::vector<std::string> OutTree() const { return TreeOf(out); }
 
     std::string OutFile(const std::string& relative) const { return ReadFile(out + relative); }
 

@@ -106,17 +106,17 @@ TEST_F(StagingSafetyTest, HostilePathsNeverWriteOutsideTheExhibitionFolder) {
 }
 
 // Data paths that reach into the exhibition folder being built must neither truncate a
-// copy made moments before nor recurse.
+// copy made moments before nor recurse: they get what was there when staging began.
 TEST_F(StagingSafetyTest, PathsIntoTheExhibitionFolderLeaveItsCopiesIntact) {
     ExhibitionEntry entry = MakeEntry("a");
+    test::WriteFile(out + "notes.txt", "NOTES");
     entry.dataPaths = {out, out + "00", out + "00/a.tsd"};
     const EntryList staged = Stage({entry});
 
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"a.tsd作成に失敗しました"});
     EXPECT_EQ(OutFile("00/a.tsd"), entry.documentPath);
-    EXPECT_TRUE(fs::is_directory(out + "00/out"));
-    EXPECT_EQ(OutFile("00/00/a.tsd"), entry.documentPath);
-    EXPECT_FALSE(fs::exists(out + "00/00/00"));
+    EXPECT_EQ(OutFile("00/out/notes.txt"), "NOTES");
+    EXPECT_TRUE(fs::is_empty(out + "00/00"));
 }
 
 // The paging buttons are copied last, into the exhibition folder; an input of the build

@@ -219,18 +219,17 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     {"a.tsd", "a_thumb.jpg", "a_desc.png", "mesh.obj", "sl\x01ices/"},
                     {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/mesh.obj"}},
-        // An extension-less file copied first takes the name the folder needs.
-        FailureCase{
-            "DataFolder",
-            [](StagingTest& t, EntryList& e) {
-                e[0].dataPaths = {t.Source("a/other/slices", "FILE"), t.Source("a/slices/")};
-            },
-            "slices/フォルダ作成に失敗しました",
-            {StagingStep::DataPath, 0, 1},
-            0,
-            {"a.tsd", "a_thumb.jpg", "a_desc.png", "slices", "slices/"},
-            {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/slices"}},
-        // A file that cannot be read; s2.raw after it is skipped, staging goes on.
+        // No file system makes a name this long.
+        FailureCase{"DataFolder",
+                    [](StagingTest& t, EntryList& e) {
+                        e[0].dataPaths[1] = ValueWith(t, std::string(300, 'n') + "/");
+                    },
+                    std::string(300, 'n') + "/フォルダ作成に失敗しました",
+                    {StagingStep::DataPath, 0, 1},
+                    0,
+                    {"a.tsd", "a_thumb.jpg", "a_desc.png", "mesh.obj", std::string(300, 'n') + "/"},
+                    {"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/mesh.obj"}},
+        // A file that cannot be read; s2.raw after it is still copied, staging goes on.
         FailureCase{"FileInsideDataFolder",
                     [](StagingTest& t, EntryList&) {
                         t.unreadable =
@@ -241,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                     kNoStop,
                     {},
                     Joined({{"00/", "00/a.tsd", "00/a_thumb.jpg", "00/a_desc.png", "00/mesh.obj",
-                             "00/slices/", "00/slices/s1.raw"},
+                             "00/slices/", "00/slices/s1.raw", "00/slices/s2.raw"},
                             kTreeB,
                             {"up.jpg", "down.jpg"}})},
         FailureCase{"UpImage",

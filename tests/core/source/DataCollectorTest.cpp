@@ -1,4 +1,4 @@
-#include "source/DataCollector.h"
+#include "source/SourceSurvey.h"
 
 #include "support/TempDir.h"
 
@@ -14,7 +14,11 @@ using test::TempDir;
 using test::WriteFile;
 using Paths = std::vector<std::string>;
 
-TEST(CollectDataPaths, JoinsEachElementsPathToTheDocumentFolder) {
+Paths PathsOf(const std::string& document) {
+    return SurveySource(document, 0).data.paths;
+}
+
+TEST(SurveyDataPaths, JoinsEachElementsPathToTheDocumentFolder) {
     struct Case {
         const char* name;
         std::string body;
@@ -48,11 +52,11 @@ TEST(CollectDataPaths, JoinsEachElementsPathToTheDocumentFolder) {
         for (const std::string& path : c.relative) {
             expected.push_back(dir.folder() + test::Native(path));
         }
-        EXPECT_EQ(CollectDataPaths(document), expected) << c.name;
+        EXPECT_EQ(PathsOf(document), expected) << c.name;
     }
 }
 
-TEST(CollectDataPaths, TakesAtMostTheFirstHundredDistinctElements) {
+TEST(SurveyDataPaths, TakesAtMostTheFirstHundredDistinctElements) {
     TempDir dir;
     std::string body;
     Paths expected;
@@ -70,12 +74,12 @@ TEST(CollectDataPaths, TakesAtMostTheFirstHundredDistinctElements) {
         }
     }
     WriteFile(dir / "scene.tsd", body);
-    EXPECT_EQ(CollectDataPaths(dir / "scene.tsd"), expected);
+    EXPECT_EQ(PathsOf(dir / "scene.tsd"), expected);
 }
 
-TEST(CollectDataPaths, MissingDocumentGivesNoPaths) {
+TEST(SurveyDataPaths, MissingDocumentGivesNoPaths) {
     TempDir dir;
-    EXPECT_TRUE(CollectDataPaths(dir / "missing.tsd").empty());
+    EXPECT_TRUE(PathsOf(dir / "missing.tsd").empty());
 }
 
 } // namespace

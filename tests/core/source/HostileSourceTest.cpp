@@ -1,7 +1,7 @@
 #include "platform/TextCodec.h"
-#include "source/DataCollector.h"
 #include "source/DrawGroupRewriter.h"
 #include "source/SourceReader.h"
+#include "source/SourceSurvey.h"
 
 #include "support/TempDir.h"
 
@@ -44,7 +44,7 @@ struct Outcome {
 Outcome Process(const std::string& document) {
     Outcome out;
     ReadSourceLines(document, out.lines);
-    out.paths = CollectDataPaths(document);
+    out.paths = SurveySource(document, 0).data.paths;
     AppendEntryFragments(out.text, ExhibitionEntry{document, {}, {}, {}}, 42, out.topGroups);
     return out;
 }

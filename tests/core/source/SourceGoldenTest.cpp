@@ -1,5 +1,5 @@
-#include "source/DataCollector.h"
 #include "source/DrawGroupRewriter.h"
+#include "source/SourceSurvey.h"
 
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -51,7 +51,7 @@ TEST(SourceGolden, DocumentsGiveTheExpectedPathsFragmentsAndTopGroup) {
 
         if (std::filesystem::exists(dir / "expected-data-paths.txt")) {
             const std::string listing = test::ReadFile(dir / "expected-data-paths.txt");
-            EXPECT_EQ(CollectDataPaths(document),
+            EXPECT_EQ(SurveySource(document, 0).data.paths,
                       ExpectedPaths(listing, dir.string() + test::kSeparator));
             ++checked;
         }

@@ -1,6 +1,6 @@
-#include "source/DataCollector.h"
 #include "source/DrawGroupRewriter.h"
 #include "source/SourceReader.h"
+#include "source/SourceSurvey.h"
 
 #include "support/TempDir.h"
 
@@ -30,7 +30,7 @@ TEST(SpecialFileSource, ReadsAsAnEmptyDocument) {
         LineList lines;
         ReadSourceLines(path, lines);
         EXPECT_TRUE(lines.empty()) << path;
-        EXPECT_TRUE(CollectDataPaths(path).empty()) << path;
+        EXPECT_TRUE(SurveySource(path, 0).data.paths.empty()) << path;
 
         std::string text;
         std::vector<std::string> topGroupNames;

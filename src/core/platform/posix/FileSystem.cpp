@@ -46,6 +46,12 @@ bool IsRegularFile(const std::string& path) {
     return !path.empty() && fs::is_regular_file(ToPath(path), ec);
 }
 
+bool IsSpecialFile(const std::string& path) {
+    struct stat status {};
+    return !path.empty() && ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+           !S_ISDIR(status.st_mode);
+}
+
 bool IsReadable(const std::string& path) {
     return !path.empty() && ::access(path.c_str(), IsFolder(path) ? R_OK | X_OK : R_OK) == 0;
 }

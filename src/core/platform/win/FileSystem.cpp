@@ -90,6 +90,11 @@ bool IsRegularFile(const std::string& path) {
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
+bool IsSpecialFile(const std::string& path) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DEVICE) != 0;
+}
+
 // Opening for reading (listing, for a folder) is the one test that honours the file's
 // access control; full sharing keeps it from disturbing anyone who holds the file.
 bool IsReadable(const std::string& path) {

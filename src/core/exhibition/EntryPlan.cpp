@@ -1,0 +1,103 @@
+#include "exhibition/EntryPlan.h"
+
+#include "platform/FileIdentity.h"
+#include "platform/PathParts.h"
+
+#include <map>
+
+namespace lumo {
+
+namespace {
+
+bool SameSource(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    const std::optional<FileIdentity> first = IdentityOf(a);
+    return first && first == IdentityOf(b);
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && IsFolderSeparator(path.back())) {
+        path.pop_back();
+    }
+    return path;
+}
+
+// The name a source gets in the entry folder, compared without regard to letter case.
+std::string NameKey(const std::string& name) {
+    return LowerAscii(WithoutTrailingSeparators(name));
+}
+
+struct Holder {
+    std::string source;
+    bool folder;
+    // The folder's name as made, which a later folder of the same name fills.
+    std::string name;
+};
+
+class NameTable {
+public:
+    explicit NameTable(std::vector<NameCollision>& collisions) : collisions_(collisions) {}
+
+    Placement take(const std::string& source, const std::string& name, bool folder) {
+        const auto [at, fresh] = byName_.try_emplace(NameKey(name), Holder{source, folder, name});
+        if (fresh) {
+            return Placement::Own;
+        }
+        Holder& holder = at->second;
+        const bool same = SameSource(holder.source, source);
+        if (holder.folder != folder) {
+            if (!same) {
+                collisions_.push_back({source, holder.source});
+            }
+            return Placement::Skipped;
+        }
+        if (!same) {
+            collisions_.push_back({holder.source, source});
+            holder.source = source;
+        }
+        return Placement::Shared;
+    }
+
+    const std::string& madeName(const std::string& name) const {
+        return byName_.at(NameKey(name)).name;
+    }
+
+private:
+    std::vector<NameCollision>& collisions_;
+    std::map<std::string, Holder> byName_;
+};
+
+// A folder merged into one made under another spelling copies into that one.
+void RetargetInto(DataPathPlan& plan, const std::string& madeName) {
+    const std::string own = WithTrailingSeparator(plan.name);
+    const std::string made = WithTrailingSeparator(madeName);
+    for (DataCopy& copy : plan.copies) {
+        copy.target = made + copy.target.substr(own.size());
+    }
+}
+
+} // namespace
+
+EntryPlan PlanEntry(const ExhibitionEntry& entry, const std::vector<std::string>& dataPaths) {
+    EntryPlan plan;
+    NameTable names(plan.collisions);
+    for (const std::string* file :
+         {&entry.documentPath, &entry.thumbnailPath, &entry.descriptionPath}) {
+        names.take(*file, FileNamePart(*file), false);
+    }
+    for (const std::string& path : dataPaths) {
+        DataPathPlan data = PlanDataPath(path);
+        if (!data.refused) {
+            data.placement = names.take(path, data.name, data.folderStep);
+            if (data.placement == Placement::Shared && data.kind == DataPathKind::Folder) {
+                RetargetInto(data, names.madeName(data.name));
+            }
+        }
+        plan.dataPaths.push_back(std::move(data));
+    }
+    return plan;
+}
+
+} // namespace lumo
