@@ -1,19 +1,21 @@
-#include "AboutDlg.h"
+#include "AboutDialog.h"
 
-#include "Resources.h"
+#include "model/AboutBox.h"
+#include "model/DialogLayout.h"
 #include "platform/win/WidePath.h"
 
-namespace lumo {
+namespace lumo::win {
 
-void CAboutDlg::DoModal(HINSTANCE instance, HWND owner) {
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, &CAboutDlg::DialogProc, 0);
+static_assert(IDC_ABOUT_OK == IDOK, "the About box's OK button is the dialog manager's OK");
+
+void AboutDialog::DoModal(HINSTANCE instance, HWND owner) {
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, &AboutDialog::DialogProc, 0);
 }
 
-INT_PTR CALLBACK CAboutDlg::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK AboutDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        SetDlgItemTextW(window, IDC_ABOUT_VERSION,
-                        WideFromUtf8("Lumo バージョン " LUMO_VERSION).c_str());
+        SetDlgItemTextW(window, IDC_ABOUT_VERSION, WideFromUtf8(AboutVersionLine()).c_str());
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -26,4 +28,4 @@ INT_PTR CALLBACK CAboutDlg::DialogProc(HWND window, UINT message, WPARAM wParam,
     }
 }
 
-} // namespace lumo
+} // namespace lumo::win

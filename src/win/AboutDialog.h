@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-namespace lumo {
+namespace lumo::win {
 
-// The About box of template 100: the application's icon, name and version, and OK.
-class CAboutDlg {
+// The About box, from its template: the application's icon, name and version, and OK.
+class AboutDialog {
 public:
     static void DoModal(HINSTANCE instance, HWND owner);
 
@@ -13,4 +13,4 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-} // namespace lumo
+} // namespace lumo::win

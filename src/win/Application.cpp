@@ -1,24 +1,24 @@
-#include "LumoApp.h"
+#include "Application.h"
 
-#include "LumoDlg.h"
-#include "WinFolderChooser.h"
-#include "WinMessageBox.h"
+#include "FolderDialog.h"
+#include "MainDialog.h"
+#include "MessageBoxes.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
-namespace lumo {
+namespace lumo::win {
 
-int CLumoApp::Run() {
+int Application::Run() {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // The folder picker and the progress dialog are COM objects of the shell.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int result = 1;
     {
-        WinMessageBox messages;
-        WinFolderChooser chooser;
-        CLumoDlg dialog(instance_, messages, chooser);
+        MessageBoxes messages;
+        FolderDialog chooser;
+        MainDialog dialog(instance_, messages, chooser);
         if (dialog.Create(true)) {
             messages.setOwner(dialog.hwnd());
             chooser.setOwner(dialog.hwnd());
@@ -32,4 +32,4 @@ int CLumoApp::Run() {
     return result;
 }
 
-} // namespace lumo
+} // namespace lumo::win

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-namespace lumo {
+namespace lumo::win {
 
 // The application: registers the common controls, runs the main dialog modally and ends
 // when the curator closes it.
-class CLumoApp {
+class Application {
 public:
-    explicit CLumoApp(HINSTANCE instance) : instance_(instance) {}
+    explicit Application(HINSTANCE instance) : instance_(instance) {}
 
     int Run();
 
@@ -16,4 +16,4 @@ private:
     HINSTANCE instance_;
 };
 
-} // namespace lumo
+} // namespace lumo::win

@@ -1,12 +1,11 @@
-#include "WinFolderChooser.h"
+#include "FolderDialog.h"
 
-#include "platform/FileSystem.h"
 #include "platform/win/ComPointer.h"
 #include "platform/win/WidePath.h"
 
 #include <shobjidl.h>
 
-namespace lumo {
+namespace lumo::win {
 
 namespace {
 
@@ -39,16 +38,8 @@ std::string ChosenPath(IFileOpenDialog& dialog) {
 
 } // namespace
 
-std::string PickerStartFolder(const std::string& startPath) {
-    if (!PathExists(startPath) || IsFolder(startPath)) {
-        return startPath;
-    }
-    const std::size_t separator = startPath.find_last_of("\\/");
-    return separator == std::string::npos ? startPath : startPath.substr(0, separator + 1);
-}
-
 // A cancel, like any failure of the picker, ends the build without a word.
-std::string WinFolderChooser::chooseFolder(const std::string& startPath) {
+std::string FolderDialog::chooseFolder(const std::string& startPath) {
     ComPointer<IFileOpenDialog> dialog;
     if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IFileOpenDialog, reinterpret_cast<void**>(dialog.out())))) {
@@ -57,12 +48,12 @@ std::string WinFolderChooser::chooseFolder(const std::string& startPath) {
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
     dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM);
-    dialog->SetTitle(L"保存先フォルダを選択してください");
-    OpenAt(*dialog.get(), PickerStartFolder(startPath));
+    dialog->SetTitle(WideFromUtf8(kFolderChooserTitle).c_str());
+    OpenAt(*dialog.get(), ChooserStartFolder(startPath));
     if (FAILED(dialog->Show(owner_))) {
         return {};
     }
     return ChosenPath(*dialog.get());
 }
 
-} // namespace lumo
+} // namespace lumo::win

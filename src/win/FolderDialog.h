@@ -6,10 +6,10 @@
 
 #include <string>
 
-namespace lumo {
+namespace lumo::win {
 
 // The exhibition folder through the system's folder picker, over the dialog that owns it.
-class WinFolderChooser final : public IFolderChooser {
+class FolderDialog final : public IFolderChooser {
 public:
     void setOwner(HWND owner) { owner_ = owner; }
 
@@ -19,8 +19,4 @@ private:
     HWND owner_ = nullptr;
 };
 
-// Where the picker opens: the start path itself, or the folder holding it when it names a
-// file (the last dropped scene document).
-std::string PickerStartFolder(const std::string& startPath);
-
-} // namespace lumo
+} // namespace lumo::win

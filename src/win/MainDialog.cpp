@@ -1,10 +1,10 @@
-#include "LumoDlg.h"
+#include "MainDialog.h"
 
-#include "AboutDlg.h"
+#include "AboutDialog.h"
 #include "DialogTemplate.h"
 #include "DroppedFiles.h"
-#include "Resources.h"
-#include "StagingProgress.h"
+#include "model/DialogInput.h"
+#include "model/DialogLayout.h"
 #include "platform/win/WidePath.h"
 
 #include <shellapi.h>
@@ -12,24 +12,32 @@
 
 #include <exception>
 
-namespace lumo {
+namespace lumo::win {
 
 namespace {
 
-bool IsArrowKey(WPARAM key) {
-    return key >= VK_LEFT && key <= VK_DOWN;
+DialogKey KeyOf(WPARAM key) {
+    switch (key) {
+    case VK_RETURN:
+        return DialogKey::Enter;
+    case VK_ESCAPE:
+        return DialogKey::Escape;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        return DialogKey::Arrow;
+    default:
+        return DialogKey::Other;
+    }
 }
 
 } // namespace
 
-CLumoDlg::CLumoDlg(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser)
-    : instance_(instance), messages_(messages,
-                                     [this] {
-                                         if (progress_) {
-                                             progress_->finish();
-                                         }
-                                     }),
-      model_(*this, messages_, chooser) {
+MainDialog::MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser)
+    : instance_(instance), messages_(messages), progress_([this] { PumpDuringBuild(); }),
+      model_(*this, messages, chooser) {
+    model_.SetProgressDisplay(&progress_);
     icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LUMO), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                                           LR_DEFAULTCOLOR));
@@ -38,7 +46,7 @@ CLumoDlg::CLumoDlg(HINSTANCE instance, IMessageBox& messages, IFolderChooser& ch
                                                GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
 }
 
-CLumoDlg::~CLumoDlg() {
+MainDialog::~MainDialog() {
     if (hwnd_) {
         DestroyWindow(hwnd_);
     }
@@ -49,20 +57,20 @@ CLumoDlg::~CLumoDlg() {
     }
 }
 
-bool CLumoDlg::Create(bool visible) {
+bool MainDialog::Create(bool visible) {
     std::vector<BYTE> layout = LoadDialogTemplate(instance_, IDD_LUMO_DIALOG, visible);
     if (layout.empty()) {
         return false;
     }
-    hwnd_ =
-        CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(layout.data()),
-                                   nullptr, &CLumoDlg::DialogProc, reinterpret_cast<LPARAM>(this));
+    hwnd_ = CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(layout.data()),
+                                       nullptr, &MainDialog::DialogProc,
+                                       reinterpret_cast<LPARAM>(this));
     return hwnd_ != nullptr;
 }
 
 // The dialog's own modal loop, so that the key filter sees every message for the dialog
 // and its controls before the dialog manager turns Enter and Escape into commands.
-void CLumoDlg::RunModal() {
+void MainDialog::RunModal() {
     if (!hwnd_ && !Create(true)) {
         return;
     }
@@ -84,21 +92,16 @@ void CLumoDlg::RunModal() {
     }
 }
 
-bool CLumoDlg::IsOwnWindow(HWND window) const {
+bool MainDialog::IsOwnWindow(HWND window) const {
     return hwnd_ && window && (window == hwnd_ || IsChild(hwnd_, window));
 }
 
-bool CLumoDlg::PreTranslateMessage(MSG& message) {
+bool MainDialog::PreTranslateMessage(MSG& message) {
     if (!IsOwnWindow(message.hwnd)) {
         return false;
     }
-    if (message.message == WM_KEYDOWN) {
-        if (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) {
-            return true;
-        }
-        if (IsArrowKey(message.wParam)) {
-            model_.SetArrowKeyPressed();
-        }
+    if (message.message == WM_KEYDOWN && SwallowKeyDown(model_, KeyOf(message.wParam))) {
+        return true;
     }
     // A drop on a control belongs to the dialog, whichever window the shell addressed.
     if (message.message == WM_DROPFILES && message.hwnd != hwnd_) {
@@ -109,15 +112,16 @@ bool CLumoDlg::PreTranslateMessage(MSG& message) {
     return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
-INT_PTR CALLBACK CLumoDlg::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
-        auto* dialog = reinterpret_cast<CLumoDlg*>(lParam);
+        auto* dialog = reinterpret_cast<MainDialog*>(lParam);
         dialog->hwnd_ = window;
+        dialog->progress_.setOwner(window);
         dialog->OnInitDialog();
         return TRUE;
     }
-    auto* dialog = reinterpret_cast<CLumoDlg*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* dialog = reinterpret_cast<MainDialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!dialog) {
         return FALSE;
     }
@@ -131,13 +135,13 @@ INT_PTR CALLBACK CLumoDlg::DialogProc(HWND window, UINT message, WPARAM wParam, 
     }
 }
 
-INT_PTR CLumoDlg::HandleMessage(UINT message, WPARAM wParam) {
+INT_PTR MainDialog::HandleMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
-            CAboutDlg::DoModal(instance_, hwnd_);
+            AboutDialog::DoModal(instance_, hwnd_);
             return TRUE;
         }
         return FALSE;
@@ -165,7 +169,7 @@ INT_PTR CLumoDlg::HandleMessage(UINT message, WPARAM wParam) {
     }
 }
 
-void CLumoDlg::OnInitDialog() {
+void MainDialog::OnInitDialog() {
     if (HMENU menu = GetSystemMenu(hwnd_, FALSE)) {
         const wchar_t* text = nullptr;
         const int length = LoadStringW(instance_, IDS_ABOUTBOX, reinterpret_cast<LPWSTR>(&text), 0);
@@ -182,7 +186,7 @@ void CLumoDlg::OnInitDialog() {
 
 // The Enter key and the dialog manager's default command never reach here as IDOK or
 // IDCANCEL: the key filter swallows them, and closing goes through WM_CLOSE.
-bool CLumoDlg::OnCommand(int id, int code) {
+bool MainDialog::OnCommand(int id, int code) {
     if (id == IDC_ENTRY_LIST) {
         if (code == LBN_SELCHANGE) {
             model_.LoadSelectedEntry();
@@ -190,32 +194,11 @@ bool CLumoDlg::OnCommand(int id, int code) {
         }
         return false;
     }
-    if (code != BN_CLICKED) {
-        return false;
-    }
-    switch (id) {
-    case IDC_ADD:
-        model_.AddCurrentEntry();
-        return true;
-    case IDC_DELETE:
-        model_.DeleteSelectedEntry();
-        return true;
-    case IDC_UP:
-        model_.MoveSelectedEntryUp();
-        return true;
-    case IDC_DOWN:
-        model_.MoveSelectedEntryDown();
-        return true;
-    case IDC_BUILD:
-        BuildExhibition();
-        return true;
-    default:
-        return false;
-    }
+    return code == BN_CLICKED && ClickButton(model_, id);
 }
 
 // Minimised, the dialog shows its icon centred in the client area.
-void CLumoDlg::OnPaint() {
+void MainDialog::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     SendMessageW(hwnd_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -227,7 +210,7 @@ void CLumoDlg::OnPaint() {
     EndPaint(hwnd_, &paint);
 }
 
-void CLumoDlg::OnDropFiles(HDROP drop) {
+void MainDialog::OnDropFiles(HDROP drop) {
     const std::vector<std::string> paths = TakeDroppedFiles(drop);
     if (!paths.empty()) {
         model_.HandleDroppedFiles(paths);
@@ -236,7 +219,7 @@ void CLumoDlg::OnDropFiles(HDROP drop) {
 
 // Paints, posted messages (drops among them) and sent messages keep flowing while staging
 // copies; the curator's keys and clicks wait until the build is over.
-void CLumoDlg::PumpDuringBuild() {
+void MainDialog::PumpDuringBuild() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0,
                         PM_REMOVE | PM_QS_PAINT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE)) {
@@ -251,47 +234,32 @@ void CLumoDlg::PumpDuringBuild() {
     }
 }
 
-void CLumoDlg::BuildExhibition() {
-    if (model_.building()) {
-        return;
-    }
-    StagingProgress progress(hwnd_);
-    progress_ = &progress;
-    model_.SetStagingObserver([this, &progress](const StagingStatus& status) {
-        progress.report(status);
-        PumpDuringBuild();
-    });
-    model_.BuildExhibition();
-    model_.SetStagingObserver({});
-    progress_ = nullptr;
-}
-
-void CLumoDlg::setFieldText(Field field, const std::string& text) {
+void MainDialog::setFieldText(Field field, const std::string& text) {
     SetDlgItemTextW(hwnd_, static_cast<int>(field), WideFromUtf8(text).c_str());
 }
 
 // Selecting an item by message sends no selection notification, so only the curator's
 // own selection changes reach LoadSelectedEntry.
-void CLumoDlg::clearList() {
+void MainDialog::clearList() {
     ListBox_ResetContent(Control(IDC_ENTRY_LIST));
 }
 
-void CLumoDlg::appendListItem(const std::string& text) {
+void MainDialog::appendListItem(const std::string& text) {
     const std::wstring wide = WideFromUtf8(text);
     SendMessageW(Control(IDC_ENTRY_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void CLumoDlg::selectListItem(int index) {
+void MainDialog::selectListItem(int index) {
     ListBox_SetCurSel(Control(IDC_ENTRY_LIST), index);
 }
 
-int CLumoDlg::selectedListItem() const {
+int MainDialog::selectedListItem() const {
     const int selected = ListBox_GetCurSel(Control(IDC_ENTRY_LIST));
     return selected == LB_ERR ? -1 : selected;
 }
 
 // Edges included: a point on the right or bottom edge of the item's rectangle counts.
-bool CLumoDlg::cursorInListItem(int index) const {
+bool MainDialog::cursorInListItem(int index) const {
     HWND list = Control(IDC_ENTRY_LIST);
     RECT item;
     POINT cursor;
@@ -303,4 +271,4 @@ bool CLumoDlg::cursorInListItem(int index) const {
            cursor.y <= item.bottom;
 }
 
-} // namespace lumo
+} // namespace lumo::win

@@ -1,27 +1,25 @@
 #pragma once
 
+#include "ProgressDialog.h"
 #include "model/DialogControls.h"
 #include "model/MainDialogModel.h"
-#include "platform/ProgressClosingMessageBox.h"
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-namespace lumo {
+namespace lumo::win {
 
-class StagingProgress;
-
-// The main dialog, built from template 102: a dialog procedure that implements the
+// The main dialog, built from its template: a dialog procedure that implements the
 // controls of the dialog's logic and routes each window message to one of its handlers.
 // Messages and the folder choice go through the services it is given.
-class CLumoDlg final : public IDialogControls {
+class MainDialog final : public IDialogControls {
 public:
-    CLumoDlg(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser);
-    ~CLumoDlg() override;
-    CLumoDlg(const CLumoDlg&) = delete;
-    CLumoDlg& operator=(const CLumoDlg&) = delete;
+    MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser);
+    ~MainDialog() override;
+    MainDialog(const MainDialog&) = delete;
+    MainDialog& operator=(const MainDialog&) = delete;
 
     // Creates the dialog window; hidden, it takes messages but shows nothing.
     bool Create(bool visible);
@@ -49,14 +47,13 @@ private:
     bool OnCommand(int id, int code);
     void OnPaint();
     void OnDropFiles(HDROP drop);
-    void BuildExhibition();
     void PumpDuringBuild();
     bool IsOwnWindow(HWND window) const;
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
 
     HINSTANCE instance_;
-    StagingProgress* progress_ = nullptr;
-    ProgressClosingMessageBox messages_;
+    IMessageBox& messages_;
+    ProgressDialog progress_;
     MainDialogModel model_;
     HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
@@ -64,4 +61,4 @@ private:
     bool closed_ = false;
 };
 
-} // namespace lumo
+} // namespace lumo::win

@@ -1,33 +1,33 @@
-#include "WinMessageBox.h"
+#include "MessageBoxes.h"
 
 #include "ApplicationName.h"
 #include "platform/win/WidePath.h"
 
 #include <commctrl.h>
 
-namespace lumo {
+namespace lumo::win {
 
-int WinMessageBox::Run(const std::string& text, UINT type) const {
+int MessageBoxes::Run(const std::string& text, UINT type) const {
     return MessageBoxW(owner_, WideFromUtf8(text).c_str(), ApplicationName().c_str(),
                        type | MB_APPLMODAL | MB_SETFOREGROUND);
 }
 
-void WinMessageBox::show(const std::string& text) {
+void MessageBoxes::show(const std::string& text) {
     Run(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void WinMessageBox::showError(const std::string& text) {
+void MessageBoxes::showError(const std::string& text) {
     Run(text, MB_OK | MB_ICONSTOP);
 }
 
-bool WinMessageBox::ask(const std::string& text) {
+bool MessageBoxes::ask(const std::string& text) {
     return Run(text, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
 }
 
 // Task dialogs have no question icon of their own, so the system's one is handed over.
 // Closing the dialog counts as No. Should the task dialog fail, a message box asks with
 // the details below the summary.
-bool WinMessageBox::ask(const std::string& summary, const std::string& details) {
+bool MessageBoxes::ask(const std::string& summary, const std::string& details) {
     const std::wstring title = ApplicationName();
     const std::wstring content = WideFromUtf8(summary);
     const std::wstring expanded = WideFromUtf8(details);
@@ -49,4 +49,4 @@ bool WinMessageBox::ask(const std::string& summary, const std::string& details) 
     return ask(details.empty() ? summary : summary + "\n\n" + details);
 }
 
-} // namespace lumo
+} // namespace lumo::win

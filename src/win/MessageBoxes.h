@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-namespace lumo {
+namespace lumo::win {
 
 // The system's message boxes over the dialog that owns them, titled with the application's
 // name: OK with the exclamation icon, OK with the stop icon for errors, Yes and No with
 // the question icon. A question with details is a task dialog that shows them on request.
-class WinMessageBox final : public IMessageBox {
+class MessageBoxes final : public IMessageBox {
 public:
     void setOwner(HWND owner) { owner_ = owner; }
 
@@ -25,4 +25,4 @@ private:
     HWND owner_ = nullptr;
 };
 
-} // namespace lumo
+} // namespace lumo::win

@@ -1,73 +1,46 @@
-#include "StagingProgress.h"
+#include "ProgressDialog.h"
 
 #include "ApplicationName.h"
 #include "platform/win/WidePath.h"
 
-#include <shlwapi.h>
-
-#include <algorithm>
-
-namespace lumo {
+namespace lumo::win {
 
 namespace {
 
-constexpr std::chrono::milliseconds kShowAfter{500};
-
-std::wstring ItemLine(const StagingStatus& status) {
-    const std::size_t shown = std::min(status.item + 1, status.itemCount);
-    return std::to_wstring(shown) + L" / " + std::to_wstring(status.itemCount) +
-           L" 件目をコピーしています";
-}
-
-std::wstring BytesLine(const StagingStatus& status) {
-    wchar_t size[64] = L"";
-    StrFormatByteSizeW(static_cast<LONGLONG>(status.bytesCopied), size, 64);
-    return std::wstring(size) + L" コピー済み";
-}
+constexpr ULONGLONG kSteps = 1000;
 
 } // namespace
 
-StagingProgress::~StagingProgress() {
-    finish();
+ProgressDialog::~ProgressDialog() {
+    close();
 }
 
-bool StagingProgress::Start() {
+void ProgressDialog::open() {
     // MinGW's headers give IProgressDialog no __uuidof, hence the explicit interface id.
     if (FAILED(CoCreateInstance(CLSID_ProgressDialog, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IProgressDialog, reinterpret_cast<void**>(dialog_.out())))) {
-        return false;
+        return;
     }
     dialog_->SetTitle(ApplicationName().c_str());
     ownerWasEnabled_ = IsWindowEnabled(owner_) != FALSE;
     if (FAILED(dialog_->StartProgressDialog(
             owner_, nullptr, PROGDLG_NORMAL | PROGDLG_MODAL | PROGDLG_NOCANCEL, nullptr))) {
         dialog_.reset();
-        return false;
     }
-    return true;
 }
 
-void StagingProgress::report(const StagingStatus& status) {
-    const auto now = std::chrono::steady_clock::now();
-    if (!clockStarted_) {
-        clockStarted_ = true;
-        started_ = now;
-    }
-    if (!dialog_ && !unavailable_ && now - started_ >= kShowAfter) {
-        // Without the shell's dialog the build goes on without a display.
-        unavailable_ = !Start();
-    }
+void ProgressDialog::update(const ProgressText& text, double fraction) {
     if (!dialog_) {
         return;
     }
-    dialog_->SetProgress64(std::min(status.item, status.itemCount), status.itemCount);
-    dialog_->SetLine(1, ItemLine(status).c_str(), FALSE, nullptr);
+    dialog_->SetProgress64(static_cast<ULONGLONG>(fraction * kSteps), kSteps);
+    dialog_->SetLine(1, WideFromUtf8(text.item).c_str(), FALSE, nullptr);
     // The shell shortens a long path in the middle so that the file name stays readable.
-    dialog_->SetLine(2, WideFromUtf8(status.file).c_str(), TRUE, nullptr);
-    dialog_->SetLine(3, BytesLine(status).c_str(), FALSE, nullptr);
+    dialog_->SetLine(2, WideFromUtf8(text.file).c_str(), TRUE, nullptr);
+    dialog_->SetLine(3, WideFromUtf8(text.copied).c_str(), FALSE, nullptr);
 }
 
-void StagingProgress::finish() {
+void ProgressDialog::close() {
     if (dialog_) {
         dialog_->StopProgressDialog();
         dialog_.reset();
@@ -80,4 +53,10 @@ void StagingProgress::finish() {
     }
 }
 
-} // namespace lumo
+void ProgressDialog::processEvents() {
+    if (processEvents_) {
+        processEvents_();
+    }
+}
+
+} // namespace lumo::win

@@ -1,39 +1,41 @@
 #pragma once
 
-#include "exhibition/Progress.h"
+#include "platform/ProgressDisplay.h"
 #include "platform/win/ComPointer.h"
 
 #include <windows.h>
 
 #include <shlobj.h>
 
-#include <chrono>
+#include <functional>
+#include <utility>
 
-namespace lumo {
+namespace lumo::win {
 
-// The progress display of one build's staging: the shell's progress dialog over the owner,
-// shown only once copying has taken half a second, so small builds do not flicker. It
-// has no cancel button: staging cannot stop half-way without leaving a broken exhibition.
-class StagingProgress {
+// A build's progress in the shell's progress dialog over the owner, without a cancel
+// button: staging cannot stop half-way without leaving a broken exhibition. Where the
+// shell offers no such dialog the build goes on without one. Between steps the owner's
+// own loop runs the messages that may not wait (processEvents).
+class ProgressDialog final : public IProgressDisplay {
 public:
-    explicit StagingProgress(HWND owner) : owner_(owner) {}
-    ~StagingProgress();
-    StagingProgress(const StagingProgress&) = delete;
-    StagingProgress& operator=(const StagingProgress&) = delete;
+    explicit ProgressDialog(std::function<void()> processEvents = {})
+        : processEvents_(std::move(processEvents)) {}
+    ~ProgressDialog() override;
+    ProgressDialog(const ProgressDialog&) = delete;
+    ProgressDialog& operator=(const ProgressDialog&) = delete;
 
-    void report(const StagingStatus& status);
-    // Takes the display down, for instance before a message box.
-    void finish();
+    void setOwner(HWND owner) { owner_ = owner; }
+
+    void open() override;
+    void update(const ProgressText& text, double fraction) override;
+    void close() override;
+    void processEvents() override;
 
 private:
-    bool Start();
-
-    HWND owner_;
-    bool clockStarted_ = false;
-    bool unavailable_ = false;
+    std::function<void()> processEvents_;
+    HWND owner_ = nullptr;
     bool ownerWasEnabled_ = false;
-    std::chrono::steady_clock::time_point started_;
     ComPointer<IProgressDialog> dialog_;
 };
 
-} // namespace lumo
+} // namespace lumo::win

@@ -1,4 +1,4 @@
-#include "WinMessageBox.h"
+#include "MessageBoxes.h"
 #include "ApplicationName.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-namespace lumo {
+namespace lumo::win {
 namespace {
 
 // The button the timer presses in the next box that comes up.
@@ -24,8 +24,8 @@ void CALLBACK PressButton(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-TEST(WinMessageBoxTest, QuestionsReturnTheButtonPressed) {
-    WinMessageBox messages;
+TEST(MessageBoxesTest, QuestionsReturnTheButtonPressed) {
+    MessageBoxes messages;
     const std::function<bool()> questions[] = {
         [&] {
             return messages.ask(
@@ -42,4 +42,4 @@ TEST(WinMessageBoxTest, QuestionsReturnTheButtonPressed) {
 }
 
 } // namespace
-} // namespace lumo
+} // namespace lumo::win

@@ -1,11 +1,11 @@
-#include "StagingProgress.h"
+#include "ProgressDialog.h"
 #include "ApplicationName.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
-namespace lumo {
+namespace lumo::win {
 namespace {
 
 // Waits up to two seconds, pumping messages, for the progress window to come or go.
@@ -24,21 +24,24 @@ bool ProgressShownWithin2s(bool shown) {
     return false;
 }
 
-TEST(StagingProgressTest, AppearsOnceCopyingTakesHalfASecondAndGoesOnFinish) {
+TEST(ProgressDialogTest, ShowsModallyAndGivesTheOwnerBackWhenClosed) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     HWND owner = CreateWindowW(L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
                                nullptr, nullptr);
     {
-        StagingProgress progress(owner);
-        const StagingStatus status{1, 3, "C:\\展示\\01\\scene.tsd", 123456};
-        progress.report(status);
+        int passes = 0;
+        ProgressDialog progress([&passes] { ++passes; });
+        progress.setOwner(owner);
+        progress.processEvents();
+        EXPECT_EQ(passes, 1);
         EXPECT_TRUE(ProgressShownWithin2s(false));
-        Sleep(550);
-        progress.report(status);
+        progress.open();
+        progress.update(
+            {"2 / 3 件目をコピーしています", "C:\\展示\\01\\scene.tsd", "120.6 KB コピー済み"},
+            1.0 / 3);
         EXPECT_TRUE(ProgressShownWithin2s(true));
-        // Modal while shown; the owner is usable again afterwards.
         EXPECT_FALSE(IsWindowEnabled(owner));
-        progress.finish();
+        progress.close();
         EXPECT_TRUE(ProgressShownWithin2s(false));
         EXPECT_TRUE(IsWindowEnabled(owner));
     }
@@ -47,4 +50,4 @@ TEST(StagingProgressTest, AppearsOnceCopyingTakesHalfASecondAndGoesOnFinish) {
 }
 
 } // namespace
-} // namespace lumo
+} // namespace lumo::win
