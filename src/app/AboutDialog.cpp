@@ -1,38 +1,40 @@
-#include "AboutDlg.h"
+#include "AboutDialog.h"
 
 #include "DialogFont.h"
 #include "DialogUnits.h"
+#include "model/AboutBox.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
-namespace lumo {
+namespace lumo::qt {
 
-CAboutDlg::CAboutDlg(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("バージョン情報 Lumo"));
-    setFont(DialogFont(9));
+    setWindowTitle(QStringLiteral(IDD_ABOUTBOX_CAPTION));
+    setFont(DialogFont(IDD_ABOUTBOX_FONT_POINTS));
     const DialogUnits units(font());
 
     auto* icon = new QLabel(this);
-    icon->setGeometry(units.rect(14, 14, 21, 20));
+    icon->setGeometry(units.rect({IDC_ABOUT_ICON_RECT}));
     const QRect iconRect = icon->geometry();
     icon->setPixmap(
         QApplication::windowIcon().pixmap(std::min(iconRect.width(), iconRect.height())));
 
-    auto* name =
-        new QLabel(QStringLiteral("Lumo バージョン %1").arg(QStringLiteral(LUMO_VERSION)), this);
-    name->setGeometry(units.rect(42, 14, 114, 8));
+    auto* name = new QLabel(QString::fromStdString(AboutVersionLine()), this);
+    name->setObjectName(QString::number(IDC_ABOUT_VERSION));
+    name->setGeometry(units.rect({IDC_ABOUT_VERSION_RECT}));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("1"));
-    ok->setGeometry(units.rect(113, 41, 50, 14));
+    auto* ok = new QPushButton(QStringLiteral(IDC_ABOUT_OK_CAPTION), this);
+    ok->setObjectName(QString::number(IDC_ABOUT_OK));
+    ok->setGeometry(units.rect({IDC_ABOUT_OK_RECT}));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(units.x(170), units.y(62));
+    const QRect size = units.rect(kAboutBoxRect);
+    setFixedSize(size.width(), size.height());
 }
 
-} // namespace lumo
+} // namespace lumo::qt

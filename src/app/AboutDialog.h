@@ -2,13 +2,13 @@
 
 #include <QDialog>
 
-namespace lumo {
+namespace lumo::qt {
 
 // The About box: the application's icon, name and version, and an OK button.
-class CAboutDlg final : public QDialog {
+class AboutDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -1,15 +1,16 @@
-#include "LumoApp.h"
+#include "Application.h"
 
-#include "LumoDlg.h"
-#include "QtFolderChooser.h"
-#include "QtMessageBox.h"
+#include "FolderDialog.h"
+#include "MainDialog.h"
+#include "MessageBoxes.h"
+#include "model/AboutBox.h"
 
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
@@ -32,9 +33,14 @@ QIcon ApplicationIcon() {
 
 } // namespace
 
-CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(NameFromExecutable(applicationFilePath()));
-    setApplicationVersion(QStringLiteral(LUMO_VERSION));
+void NameApplication() {
+    QCoreApplication::setApplicationName(
+        NameFromExecutable(QCoreApplication::applicationFilePath()));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(VersionNumber()));
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    NameApplication();
     setDesktopFileName(QStringLiteral("lumo"));
     setWindowIcon(ApplicationIcon());
     // Standard dialogs and buttons speak Japanese like the rest of the window, where Qt's
@@ -45,10 +51,10 @@ CLumoApp::CLumoApp(int& argc, char** argv) : QApplication(argc, argv) {
     }
 }
 
-int CLumoApp::Run(const std::vector<std::string>& files) {
-    QtMessageBox messages;
-    QtFolderChooser chooser;
-    CLumoDlg dialog(messages, chooser);
+int Application::Run(const std::vector<std::string>& files) {
+    MessageBoxes messages;
+    FolderDialog chooser;
+    MainDialog dialog(messages, chooser);
     messages.setOwner(&dialog);
     chooser.setOwner(&dialog);
     if (!files.empty()) {
@@ -58,4 +64,4 @@ int CLumoApp::Run(const std::vector<std::string>& files) {
     return 0;
 }
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -6,14 +6,17 @@
 #include <string>
 #include <vector>
 
-namespace lumo {
+namespace lumo::qt {
+
+// Names the running application after its executable and gives it this build's version.
+void NameApplication();
 
 // The application: named after its executable, carries the window icon, and runs the
 // main dialog until the curator closes it.
-class CLumoApp final : public QApplication {
+class Application final : public QApplication {
     Q_OBJECT
 public:
-    CLumoApp(int& argc, char** argv);
+    Application(int& argc, char** argv);
 
     // Shows the main dialog, hands it the files named on the command line as one drop,
     // and returns when the dialog has been closed.
@@ -23,4 +26,4 @@ private:
     QTranslator qtTexts_;
 };
 
-} // namespace lumo
+} // namespace lumo::qt

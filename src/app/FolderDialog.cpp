@@ -1,20 +1,15 @@
-#include "QtFolderChooser.h"
+#include "FolderDialog.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 
-namespace lumo {
+namespace lumo::qt {
 
-// The start path is often the last dropped scene document: the dialog then opens in the
-// folder that holds it.
-std::string QtFolderChooser::chooseFolder(const std::string& startPath) {
-    const QFileInfo start(QFile::decodeName(QByteArray::fromStdString(startPath)));
-    const QString startFolder =
-        start.exists() && !start.isDir() ? start.absolutePath() : start.filePath();
+std::string FolderDialog::chooseFolder(const std::string& startPath) {
     const QString chosen = QFileDialog::getExistingDirectory(
-        owner_, QStringLiteral("保存先フォルダを選択してください"), startFolder);
+        owner_, QString::fromUtf8(kFolderChooserTitle),
+        QFile::decodeName(QByteArray::fromStdString(ChooserStartFolder(startPath))));
     return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
 }
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace lumo {
+namespace lumo::qt {
 
 // The exhibition folder through the desktop's folder dialog, over the dialog that owns it.
-class QtFolderChooser final : public IFolderChooser {
+class FolderDialog final : public IFolderChooser {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
@@ -18,4 +18,4 @@ private:
     QPointer<QWidget> owner_;
 };
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -1,16 +1,16 @@
-#include "LumoDlg.h"
+#include "MainDialog.h"
 
-#include "AboutDlg.h"
+#include "AboutDialog.h"
 #include "DialogFont.h"
 #include "DialogUnits.h"
 #include "DroppedFiles.h"
-#include "EntryListBox.h"
+#include "EntryListWidget.h"
 #include "PreviewTip.h"
-#include "StagingProgress.h"
+#include "model/ControlTable.h"
+#include "model/DialogInput.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCursor>
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -19,129 +19,118 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <utility>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
-constexpr int kTemplatePointSize = 14;
-const char* const kAboutEntry = "バージョン情報 Lumo(&A)...";
-const char* const kHint = "exhibition.tsd をドラッグすることで以前作成された展示用tsdファイルの"
-                          "内容を読み込むことができます";
-
-struct Placement {
-    int x, y, width, height;
-};
-
-QLineEdit* AddEdit(QWidget* parent, const DialogUnits& units, Field id, Placement at,
-                   Qt::Alignment alignment) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::number(static_cast<int>(id)));
-    edit->setReadOnly(true);
-    edit->setAlignment(alignment | Qt::AlignVCenter);
-    edit->setGeometry(units.rect(at.x, at.y, at.width, at.height));
-    return edit;
+Qt::Alignment AlignmentOf(TextAlign align) {
+    switch (align) {
+    case TextAlign::Left:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::RightCentred:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QPushButton* AddButton(QWidget* parent, const DialogUnits& units, int id, const char* caption,
-                       Placement at) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::number(id));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setGeometry(units.rect(at.x, at.y, at.width, at.height));
-    return button;
-}
-
-QLabel* AddLabel(QWidget* parent, const DialogUnits& units, const char* caption, Placement at,
-                 Qt::Alignment alignment) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setAlignment(alignment);
-    label->setGeometry(units.rect(at.x, at.y, at.width, at.height));
-    return label;
-}
-
-bool IsArrowKey(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+DialogKey KeyOf(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return DialogKey::Enter;
+    case Qt::Key_Escape:
+        return DialogKey::Escape;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return DialogKey::Arrow;
+    default:
+        return DialogKey::Other;
+    }
 }
 
 } // namespace
 
-CLumoDlg::CLumoDlg(IMessageBox& messages, IFolderChooser& chooser, QWidget* parent)
+MainDialog::MainDialog(IMessageBox& messages, IFolderChooser& chooser, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      messages_(messages,
-                [this] {
-                    if (progress_) {
-                        progress_->finish();
-                    }
-                }),
-      model_(*this, messages_, chooser) {
-    setWindowTitle(QStringLiteral(" Lumo"));
-    setFont(DialogFont(kTemplatePointSize));
+      progress_(this), model_(*this, messages, chooser) {
+    setWindowTitle(QStringLiteral(IDD_LUMO_DIALOG_CAPTION));
+    setFont(DialogFont(IDD_LUMO_DIALOG_FONT_POINTS));
     CreateControls();
     setAcceptDrops(true);
     WatchChildren();
     previewTip_ = new PreviewTip(this);
+    model_.SetProgressDisplay(&progress_);
     model_.Initialise();
 }
 
 // The controls in tab order, placed in dialog units of the dialog's font.
-void CLumoDlg::CreateControls() {
+void MainDialog::CreateControls() {
     const DialogUnits units(font());
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    for (const DialogControl& control : kMainDialogControls) {
+        QWidget* widget = CreateControl(control);
+        widget->setGeometry(units.rect(control.rect));
+        if (control.id != kNoControlId) {
+            widget->setObjectName(QString::number(control.id));
+        }
+    }
+    const QRect size = units.rect(kMainDialogRect);
+    setFixedSize(size.width(), size.height());
+}
 
-    document_ = AddEdit(this, units, Field::Document, {44, 5, 274, 12}, Qt::AlignRight);
-    thumbnail_ = AddEdit(this, units, Field::Thumbnail, {44, 18, 274, 12}, Qt::AlignRight);
-    description_ = AddEdit(this, units, Field::Description, {44, 32, 274, 12}, Qt::AlignRight);
-
-    list_ = new EntryListBox(this);
-    list_->setObjectName(QStringLiteral("1004"));
-    list_->setGeometry(units.rect(60, 46, 258, 109));
-    connect(list_, &QListWidget::itemSelectionChanged, this,
-            [this] { model_.LoadSelectedEntry(); });
-
-    auto* remove = AddButton(this, units, 1005, "削除", {6, 83, 36, 15});
-    connect(remove, &QPushButton::clicked, this, [this] { model_.DeleteSelectedEntry(); });
-    auto* add = AddButton(this, units, 1006, "追加", {6, 57, 36, 15});
-    connect(add, &QPushButton::clicked, this, [this] { model_.AddCurrentEntry(); });
-
-    AddLabel(this, units, "tsdファイル", {5, 5, 37, 13}, right);
-    AddLabel(this, units, "サムネイル", {5, 19, 37, 13}, right);
-    AddLabel(this, units, "説明", {14, 33, 28, 13}, right);
-
-    auto* build = AddButton(this, units, 1007, "tsd 作成", {6, 140, 36, 15});
-    connect(build, &QPushButton::clicked, this, &CLumoDlg::BuildExhibition);
-
-    count_ = AddEdit(this, units, Field::Count, {12, 122, 23, 14}, Qt::AlignLeft);
-    AddLabel(this, units, "登録数", {8, 111, 27, 10}, Qt::AlignRight | Qt::AlignTop);
-    AddLabel(this, units, kHint, {7, 158, 311, 12}, Qt::AlignLeft | Qt::AlignTop);
-
-    auto* up = AddButton(this, units, 1010, "▲", {47, 46, 11, 37});
-    connect(up, &QPushButton::clicked, this, [this] { model_.MoveSelectedEntryUp(); });
-    auto* down = AddButton(this, units, 1011, "▼", {47, 118, 11, 37});
-    connect(down, &QPushButton::clicked, this, [this] { model_.MoveSelectedEntryDown(); });
-
-    setFixedSize(units.x(324), units.y(171));
+QWidget* MainDialog::CreateControl(const DialogControl& control) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(true);
+        edit->setAlignment((AlignmentOf(control.align) & Qt::AlignHorizontal_Mask) |
+                           Qt::AlignVCenter);
+        fields_.insert(control.id, edit);
+        return edit;
+    }
+    case ControlKind::ListBox:
+        list_ = new EntryListWidget(this);
+        connect(list_, &QListWidget::itemSelectionChanged, this,
+                [this] { model_.LoadSelectedEntry(); });
+        return list_;
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, this);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, id = control.id] { ClickButton(model_, id); });
+        return button;
+    }
+    case ControlKind::Label:
+        break;
+    }
+    auto* label = new QLabel(caption, this);
+    label->setAlignment(AlignmentOf(control.align));
+    return label;
 }
 
 // Drops, keys and right clicks are handled for the whole dialog, whichever control they
 // reach: the read-only edits would otherwise refuse drops and pass Enter on.
-void CLumoDlg::WatchChildren() {
+void MainDialog::WatchChildren() {
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
     }
 }
 
-bool CLumoDlg::eventFilter(QObject* watched, QEvent* event) {
+bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return FilterKey(static_cast<const QKeyEvent&>(*event));
+        return SwallowKeyDown(model_, KeyOf(static_cast<const QKeyEvent*>(event)->key()));
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
@@ -187,7 +176,7 @@ bool CLumoDlg::eventFilter(QObject* watched, QEvent* event) {
 
 // Hovering an entry of the list shows its thumbnail and description side by side;
 // hovering the thumbnail or description field shows that image.
-bool CLumoDlg::ShowPreview(QObject* watched, const QPoint& position) {
+bool MainDialog::ShowPreview(QObject* watched, const QPoint& position) {
     auto* widget = qobject_cast<QWidget*>(watched);
     QString title;
     QStringList images;
@@ -200,7 +189,7 @@ bool CLumoDlg::ShowPreview(QObject* watched, const QPoint& position) {
         title = QString::fromStdString(entry.documentPath);
         images = {QString::fromStdString(entry.thumbnailPath),
                   QString::fromStdString(entry.descriptionPath)};
-    } else if (widget == thumbnail_ || widget == description_) {
+    } else if (widget == fields_.value(IDC_THUMBNAIL) || widget == fields_.value(IDC_DESCRIPTION)) {
         title = static_cast<QLineEdit*>(widget)->text();
         images = {title};
     }
@@ -215,30 +204,16 @@ bool CLumoDlg::ShowPreview(QObject* watched, const QPoint& position) {
     return true;
 }
 
-bool CLumoDlg::FilterKey(const QKeyEvent& key) {
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        if (IsArrowKey(key.key())) {
-            model_.SetArrowKeyPressed();
-        }
-        return false;
-    }
-}
-
-void CLumoDlg::closeEvent(QCloseEvent* event) {
+void MainDialog::closeEvent(QCloseEvent* event) {
     event->accept();
     QDialog::done(QDialog::Rejected);
 }
 
-void CLumoDlg::HandleDroppedPaths(const std::vector<std::string>& paths) {
+void MainDialog::HandleDroppedPaths(const std::vector<std::string>& paths) {
     model_.HandleDroppedFiles(paths);
 }
 
-std::unique_ptr<QMenu> CLumoDlg::ContextMenuFor(QWidget* widget) {
+std::unique_ptr<QMenu> MainDialog::ContextMenuFor(QWidget* widget) {
     std::unique_ptr<QMenu> menu;
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         menu.reset(edit->createStandardContextMenu());
@@ -248,80 +223,19 @@ std::unique_ptr<QMenu> CLumoDlg::ContextMenuFor(QWidget* widget) {
     if (!menu->isEmpty()) {
         menu->addSeparator();
     }
-    menu->addAction(QString::fromUtf8(kAboutEntry), this, &CLumoDlg::ShowAbout);
+    menu->addAction(QStringLiteral(IDS_ABOUTBOX_TEXT), this, &MainDialog::ShowAbout);
     return menu;
 }
 
-void CLumoDlg::ShowAbout() {
-    CAboutDlg about(this);
+void MainDialog::ShowAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void CLumoDlg::BuildExhibition() {
-    if (model_.building()) {
-        return;
-    }
-    StagingProgress progress(this);
-    progress_ = &progress;
-    model_.SetStagingObserver(
-        [&progress](const StagingStatus& status) { progress.report(status); });
-    model_.BuildExhibition();
-    model_.SetStagingObserver({});
-    progress_ = nullptr;
-}
-
-QLineEdit* CLumoDlg::FieldEdit(Field field) const {
-    switch (field) {
-    case Field::Document:
-        return document_;
-    case Field::Thumbnail:
-        return thumbnail_;
-    case Field::Description:
-        return description_;
-    case Field::Count:
-        return count_;
-    }
-    return nullptr;
-}
-
-void CLumoDlg::setFieldText(Field field, const std::string& text) {
-    if (QLineEdit* edit = FieldEdit(field)) {
+void MainDialog::setFieldText(Field field, const std::string& text) {
+    if (QLineEdit* edit = fields_.value(static_cast<int>(field))) {
         edit->setText(QString::fromStdString(text));
     }
 }
 
-// The list operations redraw the list box themselves; only the curator's own selection
-// changes may reach LoadSelectedEntry, so programmatic changes are kept silent.
-void CLumoDlg::clearList() {
-    const QSignalBlocker silent(list_);
-    list_->clear();
-}
-
-void CLumoDlg::appendListItem(const std::string& text) {
-    const QSignalBlocker silent(list_);
-    auto* item = new QListWidgetItem(QString::fromStdString(text), list_);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-void CLumoDlg::selectListItem(int index) {
-    const QSignalBlocker silent(list_);
-    list_->setCurrentRow(index >= 0 && index < list_->count() ? index : -1);
-}
-
-int CLumoDlg::selectedListItem() const {
-    const QList<QListWidgetItem*> selected = list_->selectedItems();
-    return selected.isEmpty() ? -1 : list_->row(selected.first());
-}
-
-// Edges included: a point on the right or bottom edge of the item's rectangle counts.
-bool CLumoDlg::cursorInListItem(int index) const {
-    if (index < 0 || index >= list_->count()) {
-        return false;
-    }
-    const QPoint cursor = list_->viewport()->mapFromGlobal(QCursor::pos());
-    const QRect item = list_->visualItemRect(list_->item(index));
-    return cursor.x() >= item.left() && cursor.x() <= item.left() + item.width() &&
-           cursor.y() >= item.top() && cursor.y() <= item.top() + item.height();
-}
-
-} // namespace lumo
+} // namespace lumo::qt

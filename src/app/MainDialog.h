@@ -1,11 +1,14 @@
 #pragma once
 
+#include "EntryListWidget.h"
 #include "ImagePreviews.h"
+#include "ProgressDialog.h"
+#include "model/ControlTable.h"
 #include "model/DialogControls.h"
 #include "model/MainDialogModel.h"
-#include "platform/ProgressClosingMessageBox.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <memory>
 #include <string>
@@ -14,19 +17,17 @@
 class QLineEdit;
 class QMenu;
 
-namespace lumo {
+namespace lumo::qt {
 
-class EntryListBox;
 class PreviewTip;
-class StagingProgress;
 
-// The main dialog: the controls of the entry list, each identified by its number as
-// object name, wired to the dialog model. Messages and the folder choice go through the
+// The main dialog: the controls of the dialog's layout table, each named by its control
+// identifier, wired to the dialog model. Messages and the folder choice go through the
 // services it is given.
-class CLumoDlg final : public QDialog, public IDialogControls {
+class MainDialog final : public QDialog, public IDialogControls {
     Q_OBJECT
 public:
-    CLumoDlg(IMessageBox& messages, IFolderChooser& chooser, QWidget* parent = nullptr);
+    MainDialog(IMessageBox& messages, IFolderChooser& chooser, QWidget* parent = nullptr);
 
     // Files handed over as if dropped, for instance from the command line.
     void HandleDroppedPaths(const std::vector<std::string>& paths);
@@ -37,11 +38,11 @@ public:
     MainDialogModel& model() { return model_; }
 
     void setFieldText(Field field, const std::string& text) override;
-    void clearList() override;
-    void appendListItem(const std::string& text) override;
-    void selectListItem(int index) override;
-    int selectedListItem() const override;
-    bool cursorInListItem(int index) const override;
+    void clearList() override { list_->clearSilently(); }
+    void appendListItem(const std::string& text) override { list_->appendSilently(text); }
+    void selectListItem(int index) override { list_->selectSilently(index); }
+    int selectedListItem() const override { return list_->selectedRow(); }
+    bool cursorInListItem(int index) const override { return list_->cursorInRow(index); }
 
 public slots:
     // Enter and Escape never close the dialog; only its close button does.
@@ -53,24 +54,17 @@ protected:
 
 private:
     void CreateControls();
+    QWidget* CreateControl(const DialogControl& control);
     void WatchChildren();
-    bool FilterKey(const QKeyEvent& key);
     bool ShowPreview(QObject* watched, const QPoint& position);
-    void BuildExhibition();
     void ShowAbout();
-    QLineEdit* FieldEdit(Field field) const;
 
-    // The running build's progress display, taken down before any message.
-    StagingProgress* progress_ = nullptr;
-    ProgressClosingMessageBox messages_;
+    ProgressDialog progress_;
     MainDialogModel model_;
-    QLineEdit* document_ = nullptr;
-    QLineEdit* thumbnail_ = nullptr;
-    QLineEdit* description_ = nullptr;
-    QLineEdit* count_ = nullptr;
-    EntryListBox* list_ = nullptr;
+    QHash<int, QLineEdit*> fields_;
+    EntryListWidget* list_ = nullptr;
     ImagePreviews previews_;
     PreviewTip* previewTip_ = nullptr;
 };
 
-} // namespace lumo
+} // namespace lumo::qt

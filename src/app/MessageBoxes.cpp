@@ -1,10 +1,10 @@
-#include "QtMessageBox.h"
+#include "MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTextEdit>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
@@ -30,21 +30,21 @@ int Run(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
 
 } // namespace
 
-void QtMessageBox::show(const std::string& text) {
+void MessageBoxes::show(const std::string& text) {
     Run(owner_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void QtMessageBox::showError(const std::string& text) {
+void MessageBoxes::showError(const std::string& text) {
     Run(owner_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool QtMessageBox::ask(const std::string& text) {
+bool MessageBoxes::ask(const std::string& text) {
     return ask(text, {});
 }
 
-bool QtMessageBox::ask(const std::string& summary, const std::string& details) {
+bool MessageBoxes::ask(const std::string& summary, const std::string& details) {
     return Run(owner_, QMessageBox::Question, summary, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Yes, details) == QMessageBox::Yes;
 }
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace lumo {
+namespace lumo::qt {
 
 // Modal message boxes over the dialog that owns them, titled with the application's name.
-class QtMessageBox final : public IMessageBox {
+class MessageBoxes final : public IMessageBox {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
@@ -21,4 +21,4 @@ private:
     QPointer<QWidget> owner_;
 };
 
-} // namespace lumo
+} // namespace lumo::qt

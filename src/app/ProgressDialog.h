@@ -1,35 +1,32 @@
 #pragma once
 
-#include "exhibition/Progress.h"
+#include "platform/ProgressDisplay.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressDialog>
 
 #include <memory>
 
-namespace lumo {
+namespace lumo::qt {
 
-// The progress display of one build's staging: a modal progress dialog over the owner
-// that appears only once copying has taken half a second, so small builds do not flicker.
-// Every report lets the window repaint; user input waits until the build is over.
-class StagingProgress {
+// A build's progress in a modal progress dialog over the owner, without a cancel button:
+// staging cannot stop half-way without leaving a broken exhibition. While a build runs the
+// window repaints; the curator's input waits until the build is over.
+class ProgressDialog final : public IProgressDisplay {
 public:
-    explicit StagingProgress(QWidget* owner) : owner_(owner) {}
-    ~StagingProgress();
-    StagingProgress(const StagingProgress&) = delete;
-    StagingProgress& operator=(const StagingProgress&) = delete;
+    explicit ProgressDialog(QWidget* owner) : owner_(owner) {}
+    ~ProgressDialog() override { close(); }
+    ProgressDialog(const ProgressDialog&) = delete;
+    ProgressDialog& operator=(const ProgressDialog&) = delete;
 
-    void report(const StagingStatus& status);
-    // Takes the display down, for instance before a message box.
-    void finish();
-
-    bool visible() const { return dialog_ != nullptr && dialog_->isVisible(); }
+    void open() override;
+    void update(const ProgressText& text, double fraction) override;
+    void close() override;
+    void processEvents() override;
 
 private:
     QPointer<QWidget> owner_;
-    QElapsedTimer clock_;
     std::unique_ptr<QProgressDialog> dialog_;
 };
 
-} // namespace lumo
+} // namespace lumo::qt
