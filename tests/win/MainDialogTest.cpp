@@ -188,27 +188,17 @@ std::vector<Row> Rows() {
                             EXPECT_EQ(w.Text(IDC_COUNT), "");
                         }});
     }
-    const std::pair<std::vector<int>, std::vector<std::string>> clicks[] = {
-        {{}, {"a", "b", "c"}},
-        {{IDC_UP}, {"a", "c", "b"}},
-        {{IDC_UP, IDC_DOWN}, {"a", "b", "c"}},
-        {{IDC_DELETE}, {"a", "b"}}};
-    for (const auto& [ids, order] : clicks) {
-        rows.push_back({"clicks on " + std::to_string(ids.size()) + " buttons, then " +
-                            std::to_string(order.size()) + " items",
-                        [ids = ids](Window& w) {
-                            w.AddItems({"a", "b", "c"});
-                            for (const int id : ids) {
-                                w.Click(id);
-                            }
-                        },
-                        [order = order](Window& w) {
-                            EXPECT_EQ(w.Listed(), order);
-                            const int selected = ListBox_GetCurSel(w.Control(IDC_ENTRY_LIST));
-                            EXPECT_EQ(w.Shown(IDC_DOCUMENT), order.at(selected));
-                            EXPECT_EQ(w.Text(IDC_COUNT), std::to_string(order.size()));
-                        }});
-    }
+    rows.push_back({"▲ and 削除 reach their commands",
+                    [](Window& w) {
+                        w.AddItems({"a", "b", "c"});
+                        w.Click(IDC_UP);
+                        w.Click(IDC_DELETE);
+                    },
+                    [](Window& w) {
+                        EXPECT_EQ(w.Listed(), (std::vector<std::string>{"a", "b"}));
+                        EXPECT_EQ(w.Shown(IDC_DOCUMENT), "b");
+                        EXPECT_EQ(w.Text(IDC_COUNT), "2");
+                    }});
     for (const int id : {IDC_DOCUMENT, IDC_ENTRY_LIST, IDC_ADD, IDC_BUILD, IDC_COUNT}) {
         for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
             rows.push_back({"key " + std::to_string(key) + " in control " + std::to_string(id) +
