@@ -31,8 +31,8 @@ const std::string& LargeJpeg() {
 void FirstPreview(benchmark::State& state) {
     const QString path = QString::fromStdString(LargeJpeg());
     for (auto _ : state) {
-        lumo::ImagePreviews previews;
-        const lumo::ImagePreview preview = previews.preview(path);
+        lumo::qt::ImagePreviews previews;
+        const lumo::qt::ImagePreview preview = previews.preview(path);
         if (preview.image.isNull()) {
             state.SkipWithError("no preview");
             break;
@@ -43,10 +43,10 @@ void FirstPreview(benchmark::State& state) {
 
 void CachedPreview(benchmark::State& state) {
     const QString path = QString::fromStdString(LargeJpeg());
-    lumo::ImagePreviews previews;
+    lumo::qt::ImagePreviews previews;
     previews.preview(path);
     for (auto _ : state) {
-        const lumo::ImagePreview preview = previews.preview(path);
+        const lumo::qt::ImagePreview preview = previews.preview(path);
         benchmark::DoNotOptimize(preview.image.constBits());
     }
 }

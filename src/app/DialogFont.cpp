@@ -1,16 +1,18 @@
 #include "DialogFont.h"
 
+#include "model/DialogLayout.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
 QString JapaneseFamily() {
     const QStringList installed = QFontDatabase::families();
     for (const QString& preferred :
-         {QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")}) {
+         {QStringLiteral(DIALOG_FONT_FACE), QStringLiteral("IPAPGothic")}) {
         if (installed.contains(preferred)) {
             return preferred;
         }
@@ -39,4 +41,4 @@ QFont DialogFont(int points) {
     return font;
 }
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -2,11 +2,11 @@
 
 #include <QFont>
 
-namespace lumo {
+namespace lumo::qt {
 
-// The dialogs' font at the given template point size: "MS UI Gothic" where installed,
+// The dialogs' font at the given template point size: the templates' face where installed,
 // else IPAPGothic, else any sans-serif family that can write Japanese. Sizes are taken as
 // points at 96 dots per inch, so a dialog looks the same on every screen resolution.
 QFont DialogFont(int points);
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QString>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
@@ -35,8 +35,8 @@ int DialogUnits::y(int units) const {
     return ScaleRounded(units, baseHeight_, 8);
 }
 
-QRect DialogUnits::rect(int left, int top, int width, int height) const {
-    return QRect(x(left), y(top), x(width), y(height));
+QRect DialogUnits::rect(const DialogRect& units) const {
+    return QRect(x(units.x), y(units.y), x(units.width), y(units.height));
 }
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/ControlTable.h"
+
 #include <QFont>
 #include <QRect>
 
-namespace lumo {
+namespace lumo::qt {
 
 // Converts dialog-template units into pixels for one dialog font: a horizontal unit is a
 // quarter of the font's average character width, a vertical unit an eighth of its height.
@@ -14,7 +16,7 @@ public:
 
     int x(int units) const;
     int y(int units) const;
-    QRect rect(int left, int top, int width, int height) const;
+    QRect rect(const DialogRect& units) const;
 
     int baseWidth() const { return baseWidth_; }
     int baseHeight() const { return baseHeight_; }
@@ -24,4 +26,4 @@ private:
     int baseHeight_;
 };
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-namespace lumo {
+namespace lumo::qt {
 
 std::vector<std::string> DroppedFilePaths(const QList<QUrl>& urls) {
     std::vector<std::string> paths;
@@ -18,4 +18,4 @@ std::vector<std::string> DroppedFilePaths(const QList<QUrl>& urls) {
     return paths;
 }
 
-} // namespace lumo
+} // namespace lumo::qt

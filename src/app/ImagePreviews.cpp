@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
@@ -53,4 +53,4 @@ ImagePreview ImagePreviews::preview(const QString& path) {
     return decoded;
 }
 
-} // namespace lumo
+} // namespace lumo::qt

@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-namespace lumo {
+namespace lumo::qt {
 
 // An image scaled down to preview size, with the pixel size of the file it came from;
 // a null image when the file could not be decoded.
@@ -29,4 +29,4 @@ private:
     QCache<QString, ImagePreview> cache_;
 };
 
-} // namespace lumo
+} // namespace lumo::qt

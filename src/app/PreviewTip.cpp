@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QVBoxLayout>
 
-namespace lumo {
+namespace lumo::qt {
 
 namespace {
 
@@ -61,4 +61,4 @@ void PreviewTip::showPreviews(const QString& title, const QList<ImagePreview>& p
     show();
 }
 
-} // namespace lumo
+} // namespace lumo::qt

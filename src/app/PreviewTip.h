@@ -8,7 +8,7 @@
 
 class QPoint;
 
-namespace lumo {
+namespace lumo::qt {
 
 // A tooltip window that shows image previews side by side, each with its pixel size
 // below it, under a line of text (the path the previews belong to).
@@ -21,4 +21,4 @@ public:
                       const QPoint& globalPos);
 };
 
-} // namespace lumo
+} // namespace lumo::qt

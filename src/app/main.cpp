@@ -1,20 +1,20 @@
-#include "LumoApp.h"
+#include "Application.h"
+#include "CommandLine.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QStringList>
 
-#include <string>
-#include <vector>
-
-// Files given on the command line (a desktop environment's "open with") arrive as a drop.
 int main(int argc, char** argv) {
-    lumo::CLumoApp app(argc, argv);
-    std::vector<std::string> files;
-    const QStringList arguments = lumo::CLumoApp::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        files.push_back(
-            QFile::encodeName(QFileInfo(arguments[i]).absoluteFilePath()).toStdString());
+    lumo::qt::CommandLine commandLine;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    return app.Run(files);
+    if (commandLine.asksForInformation(arguments)) {
+        QCoreApplication information(argc, argv);
+        lumo::qt::NameApplication();
+        commandLine.answer(arguments);
+    }
+    lumo::qt::Application app(argc, argv);
+    return app.Run(commandLine.files(lumo::qt::Application::arguments()));
 }

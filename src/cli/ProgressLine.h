@@ -2,14 +2,9 @@
 
 #include "exhibition/Progress.h"
 
-#include <cstdint>
 #include <iosfwd>
-#include <string>
 
 namespace lumo::cli {
-
-// "12.3 MB" style: bytes below 1 KiB as they are, then KB, MB, GB with one decimal.
-std::string FormatByteCount(std::uint64_t bytes);
 
 // One terminal line that staging rewrites in place: item n/N, bytes so far, file name.
 class ProgressLine {

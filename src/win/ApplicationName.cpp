@@ -4,7 +4,7 @@
 #include "platform/PathParts.h"
 #include "platform/win/WidePath.h"
 
-namespace lumo {
+namespace lumo::win {
 
 std::wstring ApplicationName() {
     std::string name = FileNamePart(ExecutablePath());
@@ -12,4 +12,4 @@ std::wstring ApplicationName() {
     return name.empty() ? L"Lumo" : WideFromUtf8(name);
 }
 
-} // namespace lumo
+} // namespace lumo::win

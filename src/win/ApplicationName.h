@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace lumo {
+namespace lumo::win {
 
 // The running executable's base name ("Lumo" for Lumo.exe): the title of every message.
 std::wstring ApplicationName();
 
-} // namespace lumo
+} // namespace lumo::win

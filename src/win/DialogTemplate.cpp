@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace lumo {
+namespace lumo::win {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::vector<BYTE> LoadDialogTemplate(HINSTANCE instance, int id, bool visible) {
     return layout;
 }
 
-} // namespace lumo
+} // namespace lumo::win

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-namespace lumo {
+namespace lumo::win {
 
 std::vector<std::string> TakeDroppedFiles(HDROP drop) {
     std::vector<std::string> paths;
@@ -22,4 +22,4 @@ std::vector<std::string> TakeDroppedFiles(HDROP drop) {
     return paths;
 }
 
-} // namespace lumo
+} // namespace lumo::win

@@ -1,5 +1,5 @@
-#include "LumoApp.h"
+#include "Application.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return lumo::CLumoApp(instance).Run();
+    return lumo::win::Application(instance).Run();
 }

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using lumo::DialogUnits;
+using lumo::qt::DialogUnits;
 
 class DialogUnitsTest : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ void DialogUnitsTest::convertsWithRounding() {
     QFETCH(QRect, pixels);
 
     const DialogUnits converter(baseWidth, baseHeight);
-    QCOMPARE(converter.rect(units.x(), units.y(), units.width(), units.height()), pixels);
+    QCOMPARE(converter.rect({units.x(), units.y(), units.width(), units.height()}), pixels);
 }
 
 // A larger font gives larger units, and the width unit is the average letter width.

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using lumo::DroppedFilePaths;
+using lumo::qt::DroppedFilePaths;
 
 class DroppedFilesTest : public QObject {
     Q_OBJECT

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using lumo::ImagePreviews;
+using lumo::qt::ImagePreviews;
 
 class ImagePreviewsTest : public QObject {
     Q_OBJECT
@@ -40,7 +40,7 @@ void ImagePreviewsTest::fitsWithinTheBoundAndKeepsTheOriginalSize() {
     }
     ImagePreviews previews;
     for (int pass = 0; pass < 2; ++pass) {
-        const lumo::ImagePreview preview = previews.preview(path);
+        const lumo::qt::ImagePreview preview = previews.preview(path);
         QCOMPARE(preview.image.isNull(), !shown.isValid());
         if (shown.isValid()) {
             QCOMPARE(preview.image.size(), shown);

@@ -1,6 +1,9 @@
-#include "AboutDlg.h"
-#include "LumoDlg.h"
+#include "MainDialog.h"
+#include "AboutDialog.h"
+#include "DialogUnits.h"
 #include "PreviewTip.h"
+#include "ProgressDialog.h"
+#include "model/DialogLayout.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 
@@ -21,15 +24,15 @@
 
 #include <functional>
 
-using lumo::CLumoDlg;
 using lumo::RecordingMessageBox;
 using lumo::ScriptedFolderChooser;
+using lumo::qt::MainDialog;
 
 namespace {
 
 const char* const kSceneText = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                "<TessraFile version=\"1.35\">\n<body>\n"
-                               "<drawGroup name=\"top\">\n</drawGroup>\n"
+                               "<drawGroup name=\"Sur_top\">\n</drawGroup>\n"
                                "</body>\n</TessraFile>\n";
 
 // A scene document, a wide and a tall image in one folder.
@@ -66,6 +69,9 @@ QList<QUrl> Urls(const QStringList& paths) {
 // Drags the URLs over target and drops them, as the platform would; false when the
 // target refused the drag.
 bool Drop(QWidget* target, const QList<QUrl>& urls) {
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(target)) {
+        target = view->viewport();
+    }
     QMimeData data;
     data.setUrls(urls);
     const QPoint at = target->rect().center();
@@ -80,429 +86,319 @@ bool Drop(QWidget* target, const QList<QUrl>& urls) {
     return drop.isAccepted();
 }
 
+// Records every message and runs a hook while a message is up (the build is then still
+// running).
+class HookedMessageBox final : public lumo::IMessageBox {
+public:
+    void show(const std::string& text) override {
+        record.show(text);
+        if (whileShowing) {
+            whileShowing();
+        }
+    }
+    void showInformation(const std::string& text) override { record.showInformation(text); }
+    void showError(const std::string& text) override { record.showError(text); }
+    bool ask(const std::string& text) override { return record.ask(text); }
+    bool ask(const std::string& summary, const std::string& details) override {
+        return record.ask(summary, details);
+    }
+
+    RecordingMessageBox record;
+    std::function<void()> whileShowing;
+};
+
+// One dialog on screen, with the files of its items in a folder of its own.
+struct Window {
+    Window() : dialog(messages, chooser) {
+        dialog.move(200, 150);
+        dialog.show();
+        // The mouse rests far from the list unless a row puts it there.
+        QCursor::setPos(0, 0);
+    }
+
+    QWidget* control(int id) { return dialog.findChild<QWidget*>(QString::number(id)); }
+    QString text(int id) { return qobject_cast<QLineEdit*>(control(id))->text(); }
+    QString shown(int id) { return QFileInfo(text(id)).baseName(); }
+    QListWidget* list() { return dialog.findChild<QListWidget*>(QString::number(IDC_ENTRY_LIST)); }
+    void click(int id) { QTest::mouseClick(control(id), Qt::LeftButton); }
+    void key(int id, Qt::Key key) {
+        control(id)->setFocus();
+        QTest::keyClick(control(id), key);
+        QCoreApplication::processEvents();
+    }
+    QPoint firstItem() { return list()->visualItemRect(list()->item(0)).center(); }
+    void clickFirstItem() {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, firstItem());
+    }
+    QStringList listed() {
+        QStringList names;
+        for (int i = 0; i < list()->count(); ++i) {
+            names << QFileInfo(list()->item(i)->text()).baseName();
+        }
+        return names;
+    }
+    // Registers one item per name, each from its own folder, in the given order.
+    void addItems(const QStringList& names) {
+        for (const QString& name : names) {
+            const ItemFiles files = WriteItem(folder.filePath(name), name);
+            QVERIFY(Drop(&dialog, Urls({files.scene, files.wide, files.tall})));
+            click(IDC_ADD);
+        }
+    }
+    int previewPictures() {
+        int count = 0;
+        auto* tip = dialog.findChild<lumo::qt::PreviewTip*>();
+        for (const QLabel* label : tip->findChildren<QLabel*>()) {
+            count += (tip->isVisible() && !label->pixmap().isNull()) ? 1 : 0;
+        }
+        return count;
+    }
+    void hover(QWidget* widget, const QPoint& at) {
+        QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QCoreApplication::sendEvent(widget, &event);
+    }
+
+    QTemporaryDir folder;
+    HookedMessageBox messages;
+    ScriptedFolderChooser chooser;
+    MainDialog dialog;
+};
+
+// An event reaching the window, and what it must lead to.
+struct Row {
+    QString name;
+    std::function<void(Window&)> event;
+    std::function<void(Window&)> effect;
+};
+
+std::vector<Row> Rows() {
+    std::vector<Row> rows;
+    for (const int target : {0, IDC_DOCUMENT, IDC_COUNT, IDC_ENTRY_LIST, IDC_BUILD}) {
+        rows.push_back({"drop on control " + QString::number(target) + " fills the fields",
+                        [target](Window& w) {
+                            const ItemFiles files = WriteItem(w.folder.path(), "scene");
+                            QWidget* at = target == 0 ? &w.dialog : w.control(target);
+                            QVERIFY(Drop(at, Urls({files.tall, files.scene, files.wide})));
+                        },
+                        [](Window& w) {
+                            QCOMPARE(w.shown(IDC_DOCUMENT), QStringLiteral("scene"));
+                            QCOMPARE(w.shown(IDC_THUMBNAIL), QStringLiteral("scene_thumb"));
+                            QCOMPARE(w.shown(IDC_DESCRIPTION), QStringLiteral("scene_desc"));
+                            QCOMPARE(w.text(IDC_COUNT), QString());
+                        }});
+    }
+    rows.push_back({"a web address is refused at the drag",
+                    [](Window& w) {
+                        QVERIFY(!Drop(w.control(IDC_DOCUMENT),
+                                      {QUrl(QStringLiteral("https://example.org/a.tsd"))}));
+                    },
+                    [](Window& w) { QCOMPARE(w.text(IDC_DOCUMENT), QString()); }});
+    rows.push_back({"a drag while a build runs is refused",
+                    [](Window& w) {
+                        w.addItems({"a"});
+                        const ItemFiles late = WriteItem(w.folder.filePath("late"), "late");
+                        w.chooser.answers.push_back(w.folder.filePath("show").toStdString());
+                        QVERIFY(QDir().mkpath(w.folder.filePath("show")));
+                        w.messages.whileShowing = [&w, late] {
+                            QVERIFY(!Drop(&w.dialog, Urls({late.scene})));
+                        };
+                        w.click(IDC_BUILD);
+                    },
+                    [](Window& w) { QCOMPARE(w.shown(IDC_DOCUMENT), QStringLiteral("a")); }});
+    rows.push_back({"追加 registers the entry",
+                    [](Window& w) {
+                        w.addItems({"a", "b"});
+                    },
+                    [](Window& w) {
+                        QCOMPARE(w.listed(), (QStringList{"a", "b"}));
+                        QCOMPARE(w.text(IDC_COUNT), QStringLiteral("2"));
+                    }});
+    rows.push_back({"▲ and 削除 reach their commands",
+                    [](Window& w) {
+                        w.addItems({"a", "b", "c"});
+                        w.click(IDC_UP);
+                        w.click(IDC_DELETE);
+                    },
+                    [](Window& w) {
+                        QCOMPARE(w.listed(), (QStringList{"a", "b"}));
+                        QCOMPARE(w.shown(IDC_DOCUMENT), QStringLiteral("b"));
+                    }});
+    rows.push_back({"tsd 作成 builds into the chosen folder",
+                    [](Window& w) {
+                        w.addItems({"a"});
+                        w.chooser.answers.push_back(
+                            QFile::encodeName(w.folder.filePath("show")).toStdString());
+                        QVERIFY(QDir().mkpath(w.folder.filePath("show")));
+                        w.click(IDC_BUILD);
+                    },
+                    [](Window& w) {
+                        QVERIFY(QFileInfo::exists(w.folder.filePath("show/exhibition.tsd")));
+                        QVERIFY(QFileInfo::exists(w.folder.filePath("show/00/a_desc.png")));
+                        QCOMPARE(QString::fromStdString(w.chooser.startPaths.at(0)),
+                                 w.folder.filePath("a/a.tsd"));
+                        QCOMPARE(w.messages.record.texts(),
+                                 std::vector<std::string>{"展示用tsdファイルを作成しました"});
+                    }});
+    // a, b, c are added and c is shown; then the first item is picked.
+    const struct {
+        const char* name;
+        bool cursorOnItem;
+        int arrowIn;
+        Qt::Key arrow;
+        const char* shown;
+    } picks[] = {{"a click on an item loads it", true, 0, Qt::Key_unknown, "a"},
+                 {"a click with the cursor elsewhere does not", false, 0, Qt::Key_unknown, "c"},
+                 {"an arrow key in an edit lets it load", false, IDC_DOCUMENT, Qt::Key_Left, "a"},
+                 {"an arrow key on a button lets it load", false, IDC_ADD, Qt::Key_Down, "a"},
+                 {"Home in the list is no arrow key", false, IDC_ENTRY_LIST, Qt::Key_Home, "c"}};
+    for (const auto& pick : picks) {
+        rows.push_back({pick.name,
+                        [pick](Window& w) {
+                            w.addItems({"a", "b", "c"});
+                            if (pick.cursorOnItem) {
+                                QCursor::setPos(w.list()->viewport()->mapToGlobal(w.firstItem()));
+                            }
+                            if (pick.arrowIn != 0) {
+                                w.key(pick.arrowIn, pick.arrow);
+                            }
+                            w.list()->setFocus();
+                            w.clickFirstItem();
+                        },
+                        [pick](Window& w) {
+                            QCOMPARE(w.list()->currentRow(), 0);
+                            QCOMPARE(w.shown(IDC_DOCUMENT), QString::fromUtf8(pick.shown));
+                        }});
+    }
+    for (const int id : {IDC_DOCUMENT, IDC_ENTRY_LIST, IDC_ADD, IDC_BUILD, IDC_COUNT}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            rows.push_back({QStringLiteral("key %1 in control %2 does nothing").arg(key).arg(id),
+                            [id, key](Window& w) { w.key(id, key); },
+                            [](Window& w) {
+                                QVERIFY(w.dialog.isVisible());
+                                // A focused button is not pressed either: both would speak up.
+                                QVERIFY(w.messages.record.calls.empty());
+                                QVERIFY(w.chooser.startPaths.empty());
+                            }});
+        }
+    }
+    rows.push_back({"the close button closes the dialog",
+                    [](Window& w) { QVERIFY(w.dialog.close()); },
+                    [](Window& w) {
+                        QVERIFY(!w.dialog.isVisible());
+                        QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
+                    }});
+    rows.push_back({"hovering an entry previews both its images",
+                    [](Window& w) {
+                        w.addItems({"a"});
+                        w.hover(w.list()->viewport(), w.firstItem());
+                    },
+                    [](Window& w) { QCOMPARE(w.previewPictures(), 2); }});
+    rows.push_back({"hovering the thumbnail field previews it; leaving hides it",
+                    [](Window& w) {
+                        w.addItems({"a"});
+                        w.hover(w.control(IDC_THUMBNAIL),
+                                w.control(IDC_THUMBNAIL)->rect().center());
+                        QCOMPARE(w.previewPictures(), 1);
+                        QEvent leave(QEvent::Leave);
+                        QCoreApplication::sendEvent(w.control(IDC_THUMBNAIL), &leave);
+                    },
+                    [](Window& w) { QCOMPARE(w.previewPictures(), 0); }});
+    return rows;
+}
+
 } // namespace
 
 class MainDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
-    void dropFillsTheFields_data();
-    void dropFillsTheFields();
-    void remoteDragIsRefused();
-    void buttonsReorderTheList_data();
-    void buttonsReorderTheList();
-    void enterAndEscapeLeaveTheDialogOpen_data();
-    void enterAndEscapeLeaveTheDialogOpen();
-    void closeButtonClosesTheDialog();
-    void selectionChangeLoadsTheEntry_data();
-    void selectionChangeLoadsTheEntry();
-    void buildWritesTheDocument();
-    void hoverShowsImagePreviews();
-    void buildAsksOnceAboutProblems_data();
-    void buildAsksOnceAboutProblems();
-    void dropDuringBuildWaitsForTheBuild();
-    void droppedExhibitionReloads_data();
-    void droppedExhibitionReloads();
+    void eventsReachTheModel_data();
+    void eventsReachTheModel();
+    void controlsSitWhereTheLayoutPutsThem();
     void contextMenuEndsWithTheAboutEntry();
     void aboutBoxClosesOnOk();
-
-private:
-    QString text(const char* id) const { return dialog_->findChild<QLineEdit*>(id)->text(); }
-    void click(const char* id) {
-        QTest::mouseClick(dialog_->findChild<QPushButton*>(id), Qt::LeftButton);
-    }
-    QListWidget* list() const { return dialog_->findChild<QListWidget*>("1004"); }
-    QStringList listTexts() const;
-    void addItems(const QStringList& names);
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    RecordingMessageBox messages_;
-    ScriptedFolderChooser chooser_;
-    std::unique_ptr<CLumoDlg> dialog_;
+    void progressDialogShowsWhatItIsTold();
 };
 
-void MainDialogTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    messages_ = RecordingMessageBox();
-    chooser_ = ScriptedFolderChooser();
-    dialog_ = std::make_unique<CLumoDlg>(messages_, chooser_);
-    dialog_->move(200, 150);
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
-    // The mouse rests far from the list unless a test puts it there.
-    QCursor::setPos(0, 0);
-}
-
-void MainDialogTest::cleanup() {
-    dialog_.reset();
-}
-
-QStringList MainDialogTest::listTexts() const {
-    QStringList texts;
-    for (int i = 0; i < list()->count(); ++i) {
-        texts << QFileInfo(list()->item(i)->text()).baseName();
-    }
-    return texts;
-}
-
-// Registers one item per name, each from its own folder, in the given order.
-void MainDialogTest::addItems(const QStringList& names) {
-    for (const QString& name : names) {
-        const ItemFiles files = WriteItem(folder_->filePath(name), name);
-        QVERIFY(Drop(dialog_.get(), Urls({files.scene, files.wide, files.tall})));
-        click("1006");
+void MainDialogTest::eventsReachTheModel_data() {
+    QTest::addColumn<int>("row");
+    const std::vector<Row> rows = Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QTest::newRow(qPrintable(rows[i].name)) << static_cast<int>(i);
     }
 }
 
-void MainDialogTest::dropFillsTheFields_data() {
-    QTest::addColumn<QString>("target");
-    QTest::newRow("dialog") << QString();
-    QTest::newRow("read-only edit") << "1001";
-    QTest::newRow("count field") << "1008";
-    QTest::newRow("list box") << "1004";
-    QTest::newRow("button") << "1007";
-}
-
-void MainDialogTest::dropFillsTheFields() {
-    QFETCH(QString, target);
-    QWidget* receiver = target.isEmpty() ? dialog_.get() : dialog_->findChild<QWidget*>(target);
-    if (auto* view = qobject_cast<QAbstractScrollArea*>(receiver)) {
-        receiver = view->viewport();
-    }
-    const ItemFiles files = WriteItem(folder_->path(), "scene");
-
-    QVERIFY(Drop(receiver, Urls({files.tall, files.scene, files.wide})));
-    QCOMPARE(text("1001"), files.scene);
-    QCOMPARE(text("1002"), files.wide);
-    QCOMPARE(text("1003"), files.tall);
-    QCOMPARE(text("1008"), QString());
-
-    click("1006");
-    QCOMPARE(text("1008"), QStringLiteral("1"));
-    QCOMPARE(list()->count(), 1);
-    QCOMPARE(list()->item(0)->text(), files.scene);
-    QVERIFY(messages_.calls.empty());
-}
-
-void MainDialogTest::remoteDragIsRefused() {
-    QVERIFY(!Drop(dialog_->findChild<QWidget*>("1001"),
-                  {QUrl(QStringLiteral("https://example.org/scene.tsd"))}));
-    QCOMPARE(text("1001"), QString());
-}
-
-void MainDialogTest::buttonsReorderTheList_data() {
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QStringList>("order");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("count");
-
-    // Three items a, b, c are added; c, the last added, starts selected.
-    QTest::newRow("up") << QStringList{"1010"} << QStringList{"a", "c", "b"} << 1 << "3";
-    QTest::newRow("up twice") << QStringList{"1010", "1010"} << QStringList{"c", "a", "b"} << 0
-                              << "3";
-    QTest::newRow("up at the top")
-        << QStringList{"1010", "1010", "1010"} << QStringList{"c", "a", "b"} << 0 << "3";
-    QTest::newRow("down at the bottom")
-        << QStringList{"1011"} << QStringList{"a", "b", "c"} << 2 << "3";
-    QTest::newRow("up then down") << QStringList{"1010", "1011"} << QStringList{"a", "b", "c"} << 2
-                                  << "3";
-    QTest::newRow("delete the last") << QStringList{"1005"} << QStringList{"a", "b"} << 1 << "2";
-    QTest::newRow("delete after moving up")
-        << QStringList{"1010", "1010", "1005"} << QStringList{"a", "b"} << 0 << "2";
-    QTest::newRow("delete all") << QStringList{"1005", "1005", "1005"} << QStringList{} << -1
-                                << "0";
-}
-
-void MainDialogTest::buttonsReorderTheList() {
-    QFETCH(QStringList, clicks);
-    QFETCH(QStringList, order);
-    QFETCH(int, selected);
-    QFETCH(QString, count);
-
-    addItems({"a", "b", "c"});
-    for (const QString& id : clicks) {
-        click(qPrintable(id));
-    }
-    QCOMPARE(listTexts(), order);
-    QCOMPARE(list()->currentRow(), selected);
-    QCOMPARE(list()->selectedItems().size(), selected == -1 ? 0 : 1);
-    QCOMPARE(text("1008"), count);
-    // The fields show the selected entry, or nothing once the list is empty.
-    QCOMPARE(QFileInfo(text("1001")).baseName(), selected == -1 ? QString() : order[selected]);
-}
-
-void MainDialogTest::enterAndEscapeLeaveTheDialogOpen_data() {
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    for (const char* id : {"1001", "1004", "1006", "1007", "1008"}) {
-        QTest::addRow("Return in %s", id) << id << int(Qt::Key_Return);
-        QTest::addRow("Enter in %s", id) << id << int(Qt::Key_Enter);
-        QTest::addRow("Escape in %s", id) << id << int(Qt::Key_Escape);
+void MainDialogTest::eventsReachTheModel() {
+    QFETCH(int, row);
+    const Row tested = Rows()[static_cast<std::size_t>(row)];
+    Window window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window.dialog));
+    tested.event(window);
+    if (!QTest::currentTestFailed()) {
+        tested.effect(window);
     }
 }
 
-void MainDialogTest::enterAndEscapeLeaveTheDialogOpen() {
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QWidget* widget = dialog_->findChild<QWidget*>(focus);
-    widget->setFocus();
-
-    QTest::keyClick(widget, Qt::Key(key));
-    QCoreApplication::processEvents();
-    QVERIFY(dialog_->isVisible());
-    // A focused button is not pressed either: "追加" would complain, "tsd 作成" would
-    // complain about the empty list.
-    QVERIFY(messages_.calls.empty());
-    QVERIFY(chooser_.startPaths.empty());
-}
-
-void MainDialogTest::closeButtonClosesTheDialog() {
-    QSignalSpy finished(dialog_.get(), &QDialog::finished);
-    QVERIFY(dialog_->close());
-    QVERIFY(!dialog_->isVisible());
-    QCOMPARE(finished.count(), 1);
-}
-
-void MainDialogTest::selectionChangeLoadsTheEntry_data() {
-    QTest::addColumn<bool>("cursorOnItem");
-    QTest::addColumn<int>("arrowFirst");
-    QTest::addColumn<bool>("byKey");
-    QTest::addColumn<QString>("shown");
-
-    // a, b, c are added, c is selected and shown; then item a becomes the selection.
-    QTest::newRow("click, cursor on the item") << true << 0 << false << "a";
-    QTest::newRow("click, cursor elsewhere") << false << 0 << false << "c";
-    QTest::newRow("click after an arrow key in an edit")
-        << false << int(Qt::Key_Left) << false << "a";
-    QTest::newRow("click after an arrow key on a button")
-        << false << int(Qt::Key_Right) << false << "a";
-    QTest::newRow("Home key in the list, cursor elsewhere") << false << 0 << true << "c";
-}
-
-void MainDialogTest::selectionChangeLoadsTheEntry() {
-    QFETCH(bool, cursorOnItem);
-    QFETCH(int, arrowFirst);
-    QFETCH(bool, byKey);
-    QFETCH(QString, shown);
-
-    addItems({"a", "b", "c"});
-    QCOMPARE(QFileInfo(text("1001")).baseName(), QStringLiteral("c"));
-    const QRect first = list()->visualItemRect(list()->item(0));
-    if (cursorOnItem) {
-        QCursor::setPos(list()->viewport()->mapToGlobal(first.center()));
-    }
-    if (arrowFirst != 0) {
-        QTest::keyClick(dialog_->findChild<QWidget*>(arrowFirst == Qt::Key_Left ? "1001" : "1006"),
-                        Qt::Key(arrowFirst));
-    }
-    if (byKey) {
-        QTest::keyClick(list(), Qt::Key_Home);
-    } else {
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, first.center());
-    }
-
-    QCOMPARE(list()->currentRow(), 0);
-    QCOMPARE(dialog_->model().selectedIndex(), 0);
-    QCOMPARE(QFileInfo(text("1001")).baseName(), shown);
-    QCOMPARE(QFileInfo(text("1002")).baseName(), shown + "_thumb");
-}
-
-void MainDialogTest::buildWritesTheDocument() {
-    addItems({"a"});
-    const QString target = folder_->filePath("show");
-    QVERIFY(QDir().mkpath(target));
-    chooser_.answers.push_back(QFile::encodeName(target).toStdString());
-
-    click("1007");
-
-    QVERIFY(QFileInfo::exists(target + "/exhibition.tsd"));
-    QVERIFY(QFileInfo::exists(target + "/00/a.tsd"));
-    QVERIFY(QFileInfo::exists(target + "/00/a_desc.png"));
-    QCOMPARE(chooser_.startPaths.size(), std::size_t(1));
-    QCOMPARE(QString::fromStdString(chooser_.startPaths[0]), folder_->filePath("a/a.tsd"));
-    QVERIFY(!messages_.calls.empty());
-    QCOMPARE(messages_.calls.back(),
-             (RecordingMessageBox::Call{RecordingMessageBox::Kind::Information,
-                                        "展示用tsdファイルを作成しました"}));
-}
-
-// A hovered entry shows both its images; a hovered image field shows that image.
-void MainDialogTest::hoverShowsImagePreviews() {
-    addItems({"a"});
-    auto* tip = dialog_->findChild<lumo::PreviewTip*>();
-    QVERIFY(tip != nullptr);
-    auto pictures = [tip] {
-        int count = 0;
-        for (const QLabel* label : tip->findChildren<QLabel*>()) {
-            count += label->pixmap().isNull() ? 0 : 1;
+void MainDialogTest::controlsSitWhereTheLayoutPutsThem() {
+    Window window;
+    const lumo::qt::DialogUnits units(window.dialog.font());
+    for (const lumo::DialogControl& control : lumo::kMainDialogControls) {
+        if (control.id == lumo::kNoControlId) {
+            continue;
         }
-        return count;
-    };
-    struct Hover {
-        QWidget* widget;
-        QPoint at;
-        int pictures;
-    };
-    QWidget* viewport = list()->viewport();
-    QWidget* thumbnail = dialog_->findChild<QLineEdit*>("1002");
-    for (const Hover& hover : {Hover{viewport, list()->visualItemRect(list()->item(0)).center(), 2},
-                               Hover{thumbnail, thumbnail->rect().center(), 1}}) {
-        QHelpEvent event(QEvent::ToolTip, hover.at, hover.widget->mapToGlobal(hover.at));
-        QCoreApplication::sendEvent(hover.widget, &event);
-        QVERIFY(tip->isVisible());
-        QCOMPARE(pictures(), hover.pictures);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(hover.widget, &leave);
-        QVERIFY(!tip->isVisible());
-    }
-}
-
-// The scene's only draw group is not named as a top group: one problem, asked about
-// before the folder is chosen.
-void MainDialogTest::buildAsksOnceAboutProblems_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes builds") << true;
-    QTest::newRow("No chooses and writes nothing") << false;
-}
-
-void MainDialogTest::buildAsksOnceAboutProblems() {
-    QFETCH(bool, yes);
-    addItems({"a"});
-    const QString target = folder_->filePath("show");
-    QVERIFY(QDir().mkpath(target));
-    chooser_.answers.push_back(QFile::encodeName(target).toStdString());
-    messages_.answers = {yes};
-
-    click("1007");
-
-    const std::string scene = QFile::encodeName(folder_->filePath("a/a.tsd")).toStdString();
-    QVERIFY(!messages_.calls.empty());
-    QCOMPARE(
-        messages_.calls.front(),
-        (RecordingMessageBox::Call{
-            RecordingMessageBox::Kind::Ask, "問題が 1 件見つかりました。このまま作成しますか？",
-            "00　名前に Sur を含む描画グループがありません：" + scene + "（top を使います）\n"}));
-    QCOMPARE(chooser_.startPaths.size(), std::size_t(yes ? 1 : 0));
-    QCOMPARE(messages_.calls.size(), std::size_t(yes ? 2 : 1));
-    QCOMPARE(QFileInfo::exists(target + "/exhibition.tsd"), yes);
-    QCOMPARE(QFileInfo::exists(target + "/00"), yes);
-}
-
-// A message box whose OK lets a drop in, as the build's event processing would.
-class DropWhileShowing final : public lumo::IMessageBox {
-public:
-    void show(const std::string& text) override {
-        shown.push_back(text);
-        if (onShow) {
-            onShow();
+        const QWidget* widget = window.control(control.id);
+        QVERIFY2(widget != nullptr, qPrintable(QString::number(control.id)));
+        QCOMPARE(widget->geometry(), units.rect(control.rect));
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            QCOMPARE(button->text(), QString::fromUtf8(control.caption));
         }
     }
-    void showInformation(const std::string& text) override { show(text); }
-    void showError(const std::string& text) override { shown.push_back(text); }
-    bool ask(const std::string&) override { return true; }
-    bool ask(const std::string&, const std::string&) override { return true; }
-
-    std::vector<std::string> shown;
-    std::function<void()> onShow;
-};
-
-void MainDialogTest::dropDuringBuildWaitsForTheBuild() {
-    DropWhileShowing messages;
-    CLumoDlg dialog(messages, chooser_);
-    const ItemFiles first = WriteItem(folder_->filePath("a"), "a");
-    dialog.HandleDroppedPaths(
-        {first.scene.toStdString(), first.wide.toStdString(), first.tall.toStdString()});
-    dialog.model().AddCurrentEntry();
-    const ItemFiles second = WriteItem(folder_->filePath("b"), "b");
-    chooser_.answers.push_back(folder_->filePath("show").toStdString());
-    QVERIFY(QDir().mkpath(folder_->filePath("show")));
-    auto* document = dialog.findChild<QLineEdit*>("1001");
-    QString documentDuringBuild;
-    messages.onShow = [&] {
-        dialog.HandleDroppedPaths({second.scene.toStdString()});
-        documentDuringBuild = document->text();
-    };
-
-    QTest::mouseClick(dialog.findChild<QPushButton*>("1007"), Qt::LeftButton);
-
-    QCOMPARE(messages.shown, std::vector<std::string>{"展示用tsdファイルを作成しました"});
-    QCOMPARE(documentDuringBuild, first.scene);
-    QCOMPARE(document->text(), second.scene);
-}
-
-void MainDialogTest::droppedExhibitionReloads_data() {
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QStringList>("order");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("count");
-
-    // The drop holds exhibition.tsd and then a further scene document "late".
-    QTest::newRow("yes") << true << QStringList{"first", "second"} << "late"
-                         << "2";
-    QTest::newRow("no") << false << QStringList{"kept"} << "kept"
-                        << "1";
-}
-
-void MainDialogTest::droppedExhibitionReloads() {
-    QFETCH(bool, answer);
-    QFETCH(QStringList, order);
-    QFETCH(QString, shown);
-    QFETCH(QString, count);
-
-    addItems({"kept"});
-    const QString show = folder_->filePath("built");
-    WriteItem(show + "/00", "first");
-    WriteItem(show + "/01", "second");
-    QFile exhibition(show + "/exhibition.tsd");
-    QVERIFY(exhibition.open(QIODevice::WriteOnly));
-    exhibition.close();
-    const ItemFiles late = WriteItem(folder_->filePath("late"), "late");
-    messages_.answers.push_back(answer);
-
-    QVERIFY(
-        Drop(dialog_->findChild<QWidget*>("1004"), Urls({show + "/exhibition.tsd", late.scene})));
-
-    QCOMPARE(messages_.calls.size(), std::size_t(1));
-    QCOMPARE(messages_.calls[0].kind, RecordingMessageBox::Kind::Ask);
-    QCOMPARE(messages_.calls[0].text,
-             std::string("以前作成された展示用tsdファイルが入力されました。\n読み込みますか？"));
-    QCOMPARE(listTexts(), order);
-    QCOMPARE(list()->currentRow(), 0);
-    QCOMPARE(text("1008"), count);
-    QCOMPARE(QFileInfo(text("1001")).baseName(), shown);
-    // The images come from the first entry folder after a reload, from the earlier item
-    // when the curator declined.
-    QCOMPARE(QFileInfo(text("1002")).baseName(), order[0] + "_thumb");
+    QCOMPARE(window.dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size(), 5);
+    QCOMPARE(window.dialog.size(), units.rect(lumo::kMainDialogRect).size());
+    QCOMPARE(window.dialog.windowTitle(), QStringLiteral(" Lumo"));
 }
 
 void MainDialogTest::contextMenuEndsWithTheAboutEntry() {
-    for (const char* id : {"1001", "1004", "1006"}) {
+    Window window;
+    for (const int id : {IDC_DOCUMENT, IDC_ENTRY_LIST, IDC_ADD, 0}) {
         const std::unique_ptr<QMenu> menu =
-            dialog_->ContextMenuFor(dialog_->findChild<QWidget*>(id));
+            window.dialog.ContextMenuFor(id == 0 ? &window.dialog : window.control(id));
         const QList<QAction*> actions = menu->actions();
         QVERIFY(!actions.isEmpty());
         QCOMPARE(actions.back()->text(), QStringLiteral("バージョン情報 Lumo(&A)..."));
         // An edit keeps its own entries, set apart by a separator.
-        const bool isEdit = qstrcmp(id, "1001") == 0;
-        QCOMPARE(actions.size() > 1, isEdit);
-        if (isEdit) {
+        QCOMPARE(actions.size() > 1, id == IDC_DOCUMENT);
+        if (id == IDC_DOCUMENT) {
             QVERIFY(actions[actions.size() - 2]->isSeparator());
         }
     }
-    const std::unique_ptr<QMenu> own = dialog_->ContextMenuFor(dialog_.get());
-    QCOMPARE(own->actions().size(), 1);
 }
 
 void MainDialogTest::aboutBoxClosesOnOk() {
-    lumo::CAboutDlg about(dialog_.get());
+    lumo::qt::AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("バージョン情報 Lumo"));
+    QVERIFY(about.findChild<QLabel*>(QString::number(IDC_ABOUT_VERSION))
+                ->text()
+                .startsWith(QStringLiteral("Lumo バージョン ")));
     about.show();
-    QTest::mouseClick(about.findChild<QPushButton*>("1"), Qt::LeftButton);
+    QTest::mouseClick(about.findChild<QPushButton*>(QString::number(IDC_ABOUT_OK)), Qt::LeftButton);
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+void MainDialogTest::progressDialogShowsWhatItIsTold() {
+    QWidget owner;
+    owner.resize(600, 300);
+    lumo::qt::ProgressDialog progress(&owner);
+    progress.open();
+    progress.update({"2 / 4 件目をコピーしています", "/show/01/scene.tsd", "1.5 KB コピー済み"},
+                    0.25);
+    auto* shown = owner.findChild<QProgressDialog*>();
+    QVERIFY(shown != nullptr && shown->isVisible());
+    QCOMPARE(shown->labelText(), QStringLiteral("2 / 4 件目をコピーしています\n/show/01/"
+                                                "scene.tsd\n1.5 KB コピー済み"));
+    QCOMPARE(shown->value(), shown->maximum() / 4);
+    progress.close();
+    QVERIFY(owner.findChild<QProgressDialog*>() == nullptr);
 }
 
 QTEST_MAIN(MainDialogTest)

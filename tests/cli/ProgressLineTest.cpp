@@ -7,32 +7,9 @@
 
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace lumo::cli {
 namespace {
-
-TEST(ProgressLineTest, FormatsByteCounts) {
-    const std::vector<std::pair<std::uint64_t, std::string>> cases = {
-        {0, "0 B"},
-        {1023, "1023 B"},
-        {1024, "1.0 KB"},
-        {1536, "1.5 KB"},
-        {1048524, "1023.9 KB"},
-        {1048525, "1.0 MB"},
-        {1048575, "1.0 MB"},
-        {5 * 1024 * 1024, "5.0 MB"},
-        {1073689395, "1023.9 MB"},
-        {1073689396, "1.0 GB"},
-        {3ULL * 1024 * 1024 * 1024, "3.0 GB"},
-        {1099457940684, "1023.9 GB"},
-        {1099457940685, "1.0 TB"},
-        {1125899906842624, "1024.0 TB"},
-    };
-    for (const auto& [bytes, text] : cases) {
-        EXPECT_EQ(FormatByteCount(bytes), text) << bytes;
-    }
-}
 
 TEST(ProgressLineTest, RewritesOneLineAndEndsItBeforeAMessage) {
     std::ostringstream err;

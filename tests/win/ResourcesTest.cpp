@@ -1,4 +1,4 @@
-#include "Resources.h"
+#include "model/DialogLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-namespace lumo {
+namespace lumo::win {
 namespace {
 
 std::string ResourceBytes(LPCWSTR type, int id) {
@@ -42,4 +42,4 @@ TEST(ResourcesTest, IconHasEverySizeIn32Bits) {
 }
 
 } // namespace
-} // namespace lumo
+} // namespace lumo::win

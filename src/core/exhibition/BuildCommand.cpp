@@ -4,6 +4,7 @@
 #include "exhibition/EntryCheck.h"
 #include "exhibition/ExhibitionText.h"
 #include "exhibition/ProblemText.h"
+#include "exhibition/ProgressPacer.h"
 #include "exhibition/Staging.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
@@ -35,11 +36,8 @@ std::string FolderNotEmptyMessage(const std::string& entryFolder) {
            ") があります\n空のフォルダを選んでください";
 }
 
-} // namespace
-
-BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
-                             std::vector<std::string>& topGroupNames,
-                             const BuildServices& services) {
+BuildOutcome Build(EntryList& entries, const std::string& browseStartPath,
+                   std::vector<std::string>& topGroupNames, const BuildServices& services) {
     if (entries.empty()) {
         services.messages.show(kNoEntries);
         return {BuildStatus::NoEntries, {}};
@@ -87,6 +85,26 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
     services.messages.showInformation(kWritten);
     outcome.status = BuildStatus::Written;
     return outcome;
+}
+
+} // namespace
+
+BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
+                             std::vector<std::string>& topGroupNames,
+                             const BuildServices& services) {
+    if (services.progress == nullptr) {
+        return Build(entries, browseStartPath, topGroupNames, services);
+    }
+    ProgressPacer pacer(*services.progress, services.messages);
+    const BuildServices paced{pacer.messages(), services.chooser,
+                              [&pacer, &services](const StagingStatus& status) {
+                                  pacer.Report(status);
+                                  if (services.observer) {
+                                      services.observer(status);
+                                  }
+                              },
+                              services.review};
+    return Build(entries, browseStartPath, topGroupNames, paced);
 }
 
 } // namespace lumo

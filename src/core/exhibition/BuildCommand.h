@@ -6,6 +6,7 @@
 #include "exhibition/StagingResult.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgressDisplay.h"
 
 #include <functional>
 #include <string>
@@ -38,6 +39,8 @@ struct BuildServices {
     StagingObserver observer;
     // Without one, the curator is asked through messages.
     ProblemReview review = {};
+    // Shows staging's progress once it takes a while; closed before every message.
+    IProgressDisplay* progress = nullptr;
 };
 
 inline constexpr std::size_t kMaxEntries = 99;

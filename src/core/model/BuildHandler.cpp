@@ -24,7 +24,7 @@ BuildOutcome MainDialogModel::RunBuild() {
     try {
         return lumo::BuildExhibition(
             entries_, browseStartPath_, topGroupNames_,
-            BuildServices{messages_, chooser_, stagingObserver_, problemReview_});
+            BuildServices{messages_, chooser_, stagingObserver_, problemReview_, progressDisplay_});
     } catch (const std::exception& error) {
         // An unexpected failure (memory, an unusable code page) ends the command with a
         // message; the dialog stays usable.

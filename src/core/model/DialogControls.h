@@ -1,11 +1,18 @@
 #pragma once
 
+#include "model/DialogLayout.h"
+
 #include <string>
 
 namespace lumo {
 
 // The edit fields of the main dialog, by their control identifiers.
-enum class Field { Document = 1001, Thumbnail = 1002, Description = 1003, Count = 1008 };
+enum class Field {
+    Document = IDC_DOCUMENT,
+    Thumbnail = IDC_THUMBNAIL,
+    Description = IDC_DESCRIPTION,
+    Count = IDC_COUNT
+};
 
 // The controls the dialog's logic writes to and reads from. The window implements it with
 // widgets; tests record every call.
@@ -15,7 +22,7 @@ public:
 
     virtual void setFieldText(Field field, const std::string& text) = 0;
 
-    // Entry list box (1004).
+    // The entry list box.
     virtual void clearList() = 0;
     virtual void appendListItem(const std::string& text) = 0;
     // Makes item index the single selection; -1 leaves nothing selected.

@@ -6,6 +6,7 @@
 #include "model/DialogControls.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgressDisplay.h"
 
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ public:
 
     // Reports staging progress to the front-end (for a progress display).
     void SetStagingObserver(StagingObserver observer) { stagingObserver_ = std::move(observer); }
+    // The front-end's display of a build's progress (none by default).
+    void SetProgressDisplay(IProgressDisplay* display) { progressDisplay_ = display; }
     // Replaces the question that the build asks when its check finds problems.
     void SetProblemReview(ProblemReview review) { problemReview_ = std::move(review); }
 
@@ -72,6 +75,7 @@ private:
     IMessageBox& messages_;
     IFolderChooser& chooser_;
     StagingObserver stagingObserver_;
+    IProgressDisplay* progressDisplay_ = nullptr;
     ProblemReview problemReview_;
 
     bool arrowKeyPressed_ = false;

@@ -12,4 +12,11 @@ public:
     virtual std::string chooseFolder(const std::string& startPath) = 0;
 };
 
+// The title of every front-end's folder chooser.
+inline constexpr const char* kFolderChooserTitle = "保存先フォルダを選択してください";
+
+// Where a folder chooser opens for a start path: the path itself, or the folder holding it
+// when it names a file (the last dropped scene document).
+std::string ChooserStartFolder(const std::string& startPath);
+
 } // namespace lumo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace lumo::qt {
+
+// Modal message boxes over the dialog that owns them, titled with the application's name.
+class MessageBoxes final : public IMessageBox {
+public:
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    void show(const std::string& text) override;
+    void showInformation(const std::string& text) override;
+    void showError(const std::string& text) override;
+    bool ask(const std::string& text) override;
+    bool ask(const std::string& summary, const std::string& details) override;
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+} // namespace lumo::qt
