@@ -1,9 +1,12 @@
 #include "exhibition/EntryCheck.h"
 
 #include "entry/EntryNumber.h"
+#include "exhibition/TravellingNames.h"
+#include "exhibition/ViewerCheck.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
+#include "platform/WindowsNames.h"
 #include "source/SourceSurvey.h"
 
 #include <map>
@@ -22,6 +25,10 @@ public:
 
     void add(ProblemKind kind, const std::string& path, const std::string& detail = {}) {
         problems_.push_back({entry_, kind, path, detail});
+    }
+
+    void addAll(const ProblemList& problems) {
+        problems_.insert(problems_.end(), problems.begin(), problems.end());
     }
 
     // A file the build copies: missing, or there but not a readable regular file.
@@ -65,13 +72,12 @@ private:
 };
 
 // A path value whose copy lands flat in the entry folder while the exhibition refers to
-// it with its folder part: one with a separator or a drive before its last component,
-// or a name that stands for a folder itself.
+// it with its folder part: one with a separator or a drive before its last component.
 bool HasFolderPart(std::string value) {
     while (!value.empty() && (value.back() == '\\' || value.back() == '/')) {
         value.pop_back();
     }
-    return value == "." || value == ".." || value.find_first_of("\\/:") != std::string::npos;
+    return value.find_first_of("\\/:") != std::string::npos;
 }
 
 bool SameSource(const std::string& a, const std::string& b) {
@@ -82,13 +88,10 @@ bool SameSource(const std::string& a, const std::string& b) {
     return first && first == IdentityOf(b);
 }
 
-// The name a source gets in the entry folder, compared without regard to letter case
-// since exhibitions are opened on Windows.
-std::string TargetKey(std::string source) {
-    while (source.size() > 1 && IsFolderSeparator(source.back())) {
-        source.pop_back();
-    }
-    return LowerAscii(FileNamePart(source));
+// The name a source gets in the entry folder, compared as Windows compares names since
+// exhibitions are opened there.
+std::u16string TargetKey(const std::string& source) {
+    return WindowsNameKey(LastName(source));
 }
 
 // Sources in the order staging copies them; a later file replaces an earlier one of the
@@ -105,7 +108,7 @@ void CheckCollisions(Checker& checker, const ExhibitionEntry& entry,
     for (const std::string& path : dataPaths) {
         targets.push_back({path, ExtensionOf(path).empty() && !IsRegularFile(path)});
     }
-    std::map<std::string, Target> byName;
+    std::map<std::u16string, Target> byName;
     for (const Target& target : targets) {
         const auto [at, fresh] = byName.try_emplace(TargetKey(target.source), target);
         if (fresh || SameSource(at->second.source, target.source)) {
@@ -126,11 +129,19 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
     if (!survey.readable) {
         checker.file(entry.documentPath, ProblemKind::MissingDocument);
     } else {
-        if (survey.data.overLimit) {
-            checker.add(ProblemKind::TooManyDataElements, entry.documentPath);
+        // The exhibition declares the data elements of the written reading, copies the
+        // files of the collected one; whichever drops elements, the larger count tells.
+        const ElementTally& dataTally = survey.writtenData.count >= survey.collectedData.count
+                                            ? survey.writtenData
+                                            : survey.collectedData;
+        if (dataTally.overLimit()) {
+            checker.add(ProblemKind::TooManyDataElements, entry.documentPath,
+                        std::to_string(dataTally.count) + ": " + dataTally.firstDropped);
         }
-        if (survey.drawGroupsOverLimit) {
-            checker.add(ProblemKind::TooManyDrawGroups, entry.documentPath);
+        if (survey.drawGroups.overLimit()) {
+            checker.add(ProblemKind::TooManyDrawGroups, entry.documentPath,
+                        std::to_string(survey.drawGroups.count) + ": " +
+                            survey.drawGroups.firstDropped);
         }
         if (survey.markedGroupCount != 1) {
             checker.add(survey.markedGroupCount == 0 ? ProblemKind::NoTopGroup
@@ -144,6 +155,11 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
     const DataReferences& data = survey.data;
     for (std::size_t k = 0; k < data.paths.size(); ++k) {
         const std::string& path = data.paths[k];
+        const std::string name = LastName(path);
+        if (name == "." || name == "..") {
+            checker.add(ProblemKind::DotDataPath, path, data.values[k]);
+            continue;
+        }
         if (HasFolderPart(data.values[k])) {
             checker.add(ProblemKind::FolderReference, path, data.values[k]);
         }
@@ -157,6 +173,7 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
         }
     }
     CheckCollisions(checker, entry, data.paths);
+    checker.addAll(CheckForTheViewer(entry, survey, index));
     dataPaths = data.paths;
 }
 

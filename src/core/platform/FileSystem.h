@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@ bool IsFolder(const std::string& path);
 
 // True when the path names an existing regular file (links followed).
 bool IsRegularFile(const std::string& path);
+
+// The size in bytes of the regular file at path (links followed); 0 when there is none.
+std::uint64_t FileSize(const std::string& path);
 
 // True when the process may read the file, or list the folder, at path; checked without
 // opening it.
