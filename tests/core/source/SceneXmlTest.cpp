@@ -8,6 +8,8 @@
 namespace lumo {
 namespace {
 
+using namespace std::string_literals;
+
 struct Element {
     std::size_t line;
     std::string text; // a data element's paths or a draw group's name, joined by '|'
@@ -68,7 +70,7 @@ TEST(ReadSceneXml, SeesDataPathsAndDrawGroupsWithTheirLines) {
         {"mismatched tag", "<T>\n<data>\n</T>", {{2, ""}}, 3},
         {"empty document", "", {}, 1},
         {"two roots", "<T/>\n<T/>", {}, 2},
-        {"control character", "<T>\n<data path=\"a\x01\"/></T>", {}, 2},
+        {"NUL character", "<T>\n<data path=\"a\0\"/></T>"s, {}, 2},
     };
     for (const Case& c : cases) {
         const SceneXml xml = ReadSceneXml(c.text);

@@ -9,6 +9,7 @@
 #include <shlwapi.h>
 #include <xmllite.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -49,7 +50,7 @@ const XmlLite& Library() {
 }
 
 struct ErrorText {
-    HRESULT code;
+    unsigned long code;
     const char* text;
 };
 
@@ -83,7 +84,7 @@ const ErrorText kErrorTexts[] = {
 
 std::string ErrorMessage(HRESULT code) {
     for (const ErrorText& known : kErrorTexts) {
-        if (known.code == code) {
+        if (known.code == static_cast<unsigned long>(code)) {
             return known.text;
         }
     }
@@ -118,10 +119,11 @@ std::vector<XmlAttribute> Attributes(IXmlReader& reader) {
     return attributes;
 }
 
+// An empty document fails before its first line is counted.
 XmlError Failure(IXmlReader& reader, HRESULT code) {
     UINT line = 0;
     reader.GetLineNumber(&line);
-    return {line, ErrorMessage(code)};
+    return {std::max<std::size_t>(line, 1), ErrorMessage(code)};
 }
 
 } // namespace
@@ -177,7 +179,7 @@ std::optional<XmlError> ReadXml(std::string_view utf8, XmlHandler& handler) {
         return Failure(*reader.get(), hr);
     }
     if (!sawElement) {
-        return Failure(*reader.get(), WC_E_ROOTELEMENT);
+        return Failure(*reader.get(), static_cast<HRESULT>(WC_E_ROOTELEMENT));
     }
     return std::nullopt;
 }
