@@ -33,7 +33,8 @@ public:
 
     // The same in the text without line feeds, where line k + 2 starts at breaks_[k] - k.
     std::size_t unseparatedLineOf(std::string_view needle) {
-        if (unseparated_.empty()) {
+        if (!unseparatedReady_) {
+            unseparatedReady_ = true;
             unseparated_ = text_;
             unseparated_.erase(std::remove(unseparated_.begin(), unseparated_.end(), '\n'),
                                unseparated_.end());
@@ -52,6 +53,7 @@ public:
 private:
     const std::string& text_;
     std::vector<std::size_t> breaks_;
+    bool unseparatedReady_ = false;
     std::string unseparated_;
     std::vector<std::size_t> unseparatedStarts_;
 };
