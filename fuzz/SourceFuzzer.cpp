@@ -12,9 +12,7 @@
 #include "source/SceneXml.h"
 #include "source/SourceElements.h"
 #include "source/SourceReader.h"
-#include "source/SourceSurvey.h"
-
-#include <algorithm>
+#include "source/TextEdits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumo;
@@ -55,10 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "a top group name without the entry prefix");
 
     // The XML reading sees the build's lines, and sees them the same way every time.
-    const SourceSurvey survey = SurveySource(path, 7);
-    const std::size_t lineCount = std::count(survey.text.begin(), survey.text.end(), '\n') + 1;
-    const SceneXml xml = ReadSceneXml(survey.text);
-    const SceneXml again = ReadSceneXml(survey.text);
+    const std::string text = JoinLines(lines, "\n");
+    const std::size_t lineCount = lines.size() + 1;
+    const SceneXml xml = ReadSceneXml(text);
+    const SceneXml again = ReadSceneXml(text);
     fuzz::Require(xml.error.has_value() == again.error.has_value() &&
                       (!xml.error || (xml.error->line == again.error->line &&
                                       xml.error->message == again.error->message)) &&
