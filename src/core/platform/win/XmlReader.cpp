@@ -80,6 +80,7 @@ const ErrorText kErrorTexts[] = {
     {WC_E_MOREDATA, "data after the root element"},
     {NC_E_UNDECLAREDPREFIX, "undeclared namespace prefix"},
     {SC_E_MAXENTITYEXPANSION, "entities expand too far"},
+    {static_cast<unsigned long>(E_NOTIMPL), "not supported by this system's XmlLite"},
 };
 
 std::string ErrorMessage(HRESULT code) {
@@ -149,9 +150,10 @@ std::optional<XmlError> ReadXml(std::string_view utf8, XmlHandler& handler) {
     if (FAILED(wrapped)) {
         throw std::bad_alloc();
     }
-    // As expat does: a document type's internal entities are expanded, elements nest
-    // as deep as they like.
+    // As expat does: a document type's internal entities are expanded, nothing external
+    // is resolved, elements nest as deep as they like.
     reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Parse);
+    reader->SetProperty(XmlReaderProperty_XmlResolver, 0);
     reader->SetProperty(XmlReaderProperty_MaxElementDepth, 0);
     reader->SetInput(input.get());
 
