@@ -1,5 +1,6 @@
-// Scene document bytes through reading, data collection, draw group rewriting and the
-// check before a build (which must write nothing and find the same twice). The first
+// Scene document bytes through reading, data collection, draw group rewriting, the XML
+// reading and the check before a build (which must write nothing and find the same
+// twice). The first
 // input byte chooses whether the document is declared UTF-8 (so that both decoders
 // see every input); the rest is the document.
 #include "FuzzFiles.h"
@@ -7,9 +8,11 @@
 #include "exhibition/EntryCheck.h"
 #include "platform/FileSystem.h"
 #include "source/DrawGroupRewriter.h"
+#include "source/SceneXml.h"
 #include "source/SourceElements.h"
 #include "source/SourceReader.h"
 #include "source/SourceSurvey.h"
+#include "source/TextEdits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumo;
@@ -48,6 +51,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "rewriting the same document twice differs");
     fuzz::Require(topGroupNames[0].empty() || topGroupNames[0].rfind("07_", 0) == 0,
                   "a top group name without the entry prefix");
+
+    // The XML reading sees the build's lines, and sees them the same way every time.
+    const std::string text = JoinLines(lines, "\n");
+    const std::size_t lineCount = lines.size() + 1;
+    const SceneXml xml = ReadSceneXml(text);
+    const SceneXml again = ReadSceneXml(text);
+    fuzz::Require(xml.error.has_value() == again.error.has_value() &&
+                      (!xml.error || (xml.error->line == again.error->line &&
+                                      xml.error->message == again.error->message)) &&
+                      xml.data.size() == again.data.size() &&
+                      xml.drawGroups.size() == again.drawGroups.size(),
+                  "reading the same document as XML twice differs");
+    fuzz::Require(!xml.error || xml.error->line <= lineCount, "an error past the last line");
+    for (std::size_t k = 0; k < xml.data.size(); ++k) {
+        fuzz::Require(xml.data[k].line >= 1 && xml.data[k].line <= lineCount &&
+                          xml.data[k].paths == again.data[k].paths,
+                      "a data element off the document's lines or read differently");
+    }
+    for (std::size_t k = 0; k < xml.drawGroups.size(); ++k) {
+        fuzz::Require(xml.drawGroups[k].line >= 1 && xml.drawGroups[k].line <= lineCount &&
+                          xml.drawGroups[k].name == again.drawGroups[k].name,
+                      "a draw group off the document's lines or read differently");
+    }
 
     const std::vector<std::string> before = FolderEntryNames(fuzz::Scratch().folder());
     const EntryList entries = {entry};

@@ -33,13 +33,39 @@ const KindText kKinds[] = {
     {ProblemKind::UnusableName, "unusable-name",
      "a data path named \".\", \"..\" or a device, which\ncannot be made in an entry folder"},
     {ProblemKind::TooManyDataElements, "too-many-data-elements",
-     "more than 100 data elements (the rest are\ndropped)"},
+     "more than 100 data elements (the rest are\ndropped); detail: COUNT: FIRST-DROPPED"},
     {ProblemKind::TooManyDrawGroups, "too-many-draw-groups",
-     "more than 100 draw groups (the rest are\ndropped)"},
+     "more than 100 draw groups (the rest are\ndropped); detail: COUNT: FIRST-DROPPED"},
     {ProblemKind::NoTopGroup, "no-top-group",
      "no draw group named with \"Sur\"; detail:\nthe group used instead"},
     {ProblemKind::SeveralTopGroups, "several-top-groups",
      "several draw groups named with \"Sur\";\ndetail: the one used"},
+    {ProblemKind::DotDataPath, "dot-data-path",
+     "a data path ending in . or .., where\nstaging stops; detail: the path as written"},
+    {ProblemKind::OwnFolderData, "own-folder-data",
+     "a data path naming the scene's own folder\n(\"\", \\ or no <file>): all its files are\n"
+     "copied; detail: FILES: BYTES"},
+    {ProblemKind::WindowsName, "windows-name",
+     "a name the copy creates that Windows\ncannot hold (device name, trailing dot or\n"
+     "space, <>:\"|?*\\ or control character)"},
+    {ProblemKind::NotWellFormed, "not-well-formed",
+     "the scene document is not well-formed XML;\ndetail: LINE: the parser's message"},
+    {ProblemKind::DataPathMisread, "data-path-misread",
+     "a data path the viewer reads that the\nbuild misses or reads otherwise, so it is\n"
+     "not copied; detail: LINE: the path"},
+    {ProblemKind::ExtraDataFile, "extra-data-file",
+     "a data element's second or later file,\nnot copied; detail: LINE: the path"},
+    {ProblemKind::StrayDataPath, "stray-data-path",
+     "a data path the build copies that no data\nelement of the viewer names (a comment,\n"
+     "CDATA, another tag); detail: LINE: the path"},
+    {ProblemKind::DrawGroupMisread, "draw-group-misread",
+     "a draw group the viewer reads that the\nbuild misses or names otherwise; detail:\n"
+     "LINE: its name"},
+    {ProblemKind::StrayDrawGroup, "stray-draw-group",
+     "a draw group the build writes that the\nviewer does not see; detail: LINE: its name"},
+    {ProblemKind::TopGroupMisread, "top-group-misread",
+     "the top group the build shows first is no\ndraw group the viewer sees; detail: LINE:\n"
+     "its name"},
 };
 
 template <typename Escape> std::string Fields(const EntryProblem& problem, Escape escape) {

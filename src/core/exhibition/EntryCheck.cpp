@@ -2,9 +2,12 @@
 
 #include "entry/EntryNumber.h"
 #include "exhibition/EntryPlan.h"
+#include "exhibition/TravellingNames.h"
+#include "exhibition/ViewerCheck.h"
 #include "platform/FileSystem.h"
 #include "platform/PagingImages.h"
 #include "platform/PathParts.h"
+#include "platform/WindowsNames.h"
 #include "source/SourceSurvey.h"
 
 namespace lumo {
@@ -19,6 +22,10 @@ public:
 
     void add(ProblemKind kind, const std::string& path, const std::string& detail = {}) {
         problems_.push_back({entry_, kind, path, detail});
+    }
+
+    void addAll(const ProblemList& problems) {
+        problems_.insert(problems_.end(), problems.begin(), problems.end());
     }
 
     // A file the build copies: missing, or there but not a readable regular file.
@@ -84,11 +91,19 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
     if (!survey.readable) {
         checker.file(entry.documentPath, ProblemKind::MissingDocument);
     } else {
-        if (survey.data.overLimit) {
-            checker.add(ProblemKind::TooManyDataElements, entry.documentPath);
+        // The exhibition declares the data elements of the written reading, copies the
+        // files of the collected one; whichever drops elements, the larger count tells.
+        const ElementTally& dataTally = survey.writtenData.count >= survey.collectedData.count
+                                            ? survey.writtenData
+                                            : survey.collectedData;
+        if (dataTally.overLimit()) {
+            checker.add(ProblemKind::TooManyDataElements, entry.documentPath,
+                        std::to_string(dataTally.count) + ": " + dataTally.firstDropped);
         }
-        if (survey.drawGroupsOverLimit) {
-            checker.add(ProblemKind::TooManyDrawGroups, entry.documentPath);
+        if (survey.drawGroups.overLimit()) {
+            checker.add(ProblemKind::TooManyDrawGroups, entry.documentPath,
+                        std::to_string(survey.drawGroups.count) + ": " +
+                            survey.drawGroups.firstDropped);
         }
         if (survey.markedGroupCount != 1) {
             checker.add(survey.markedGroupCount == 0 ? ProblemKind::NoTopGroup
@@ -106,11 +121,18 @@ void CheckEntry(Checker& checker, const ExhibitionEntry& entry, std::size_t inde
         if (plan.dataPaths[k].kind != DataPathKind::UnusableName && HasFolderPart(data.values[k])) {
             checker.add(ProblemKind::FolderReference, data.paths[k], data.values[k]);
         }
+        const std::string name = LastName(data.paths[k]);
+        if (name == "." || name == "..") {
+            // Staging refuses it; told apart from the other unusable names.
+            checker.add(ProblemKind::DotDataPath, data.paths[k], data.values[k]);
+            continue;
+        }
         checker.dataPath(plan.dataPaths[k], data.paths[k]);
     }
     for (const NameCollision& collision : plan.collisions) {
         checker.add(ProblemKind::NameCollision, collision.path, collision.survivor);
     }
+    checker.addAll(CheckForTheViewer(entry, survey, index));
     dataPaths = data.paths;
 }
 

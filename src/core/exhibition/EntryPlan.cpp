@@ -2,6 +2,7 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/PathParts.h"
+#include "platform/WindowsNames.h"
 
 #include <map>
 
@@ -24,9 +25,10 @@ std::string WithoutTrailingSeparators(std::string path) {
     return path;
 }
 
-// The name a source gets in the entry folder, compared without regard to letter case.
-std::string NameKey(const std::string& name) {
-    return LowerAscii(WithoutTrailingSeparators(name));
+// The name a source gets in the entry folder, compared as Windows compares names (letter
+// case aside, across all of Unicode), since exhibitions are opened there.
+std::u16string NameKey(const std::string& name) {
+    return WindowsNameKey(WithoutTrailingSeparators(name));
 }
 
 struct Holder {
@@ -66,7 +68,7 @@ public:
 
 private:
     std::vector<NameCollision>& collisions_;
-    std::map<std::string, Holder> byName_;
+    std::map<std::u16string, Holder> byName_;
 };
 
 // A folder merged into one made under another spelling copies into that one.
@@ -93,6 +95,12 @@ EntryPlan PlanEntry(const ExhibitionEntry& entry, const std::vector<std::string>
             data.placement = names.take(path, data.name, data.folderStep);
             if (data.placement == Placement::Shared && data.kind == DataPathKind::Folder) {
                 RetargetInto(data, names.madeName(data.name));
+            } else if (data.placement == Placement::Shared && !data.folderStep) {
+                // A file replacing one of another spelling replaces it under that spelling,
+                // as on Windows, whatever the system staging runs on.
+                for (DataCopy& copy : data.copies) {
+                    copy.target = names.madeName(data.name);
+                }
             }
         }
         plan.dataPaths.push_back(std::move(data));

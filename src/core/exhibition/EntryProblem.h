@@ -30,12 +30,36 @@ enum class ProblemKind {
     // A data path whose name cannot be made in an entry folder (".", "..", a device
     // name): staging stops there.
     UnusableName,
-    // More than 100 data elements or draw groups: the rest are dropped.
+    // More than 100 data elements or draw groups: the rest are dropped; detail is
+    // "COUNT: NAME", how many there are and the name of the first one dropped.
     TooManyDataElements,
     TooManyDrawGroups,
     // No draw group named with "Sur", or several; detail is the group used instead.
     NoTopGroup,
     SeveralTopGroups,
+    // A data path whose last part is . or ..: staging stops there; detail is the path
+    // value as the document writes it.
+    DotDataPath,
+    // A data path naming the scene's own folder, all of whose files are copied; detail
+    // is "FILES: BYTES".
+    OwnFolderData,
+    // A name the copy creates that Windows cannot hold.
+    WindowsName,
+    // The scene document compared with an XML parser's reading of it; path is the
+    // document and detail "LINE: TEXT". Not well-formed (TEXT is the parser's message):
+    NotWellFormed,
+    // A data path the XML reading sees that the build does not copy: one it misses or
+    // reads otherwise, or a data element's second or later file.
+    DataPathMisread,
+    ExtraDataFile,
+    // A data path the build copies that no data element of the XML reading names.
+    StrayDataPath,
+    // A draw group the XML reading sees that the build misses or names otherwise, one
+    // the build writes that the XML reading does not see, and a top group the XML
+    // reading has no draw group of.
+    DrawGroupMisread,
+    StrayDrawGroup,
+    TopGroupMisread,
 };
 
 struct EntryProblem {

@@ -2,6 +2,8 @@
 
 #include "entry/EntryNumber.h"
 
+#include <utility>
+
 namespace lumo {
 
 namespace {
@@ -38,8 +40,38 @@ const char* Description(ProblemKind kind) {
         return "名前に Sur を含む描画グループがありません";
     case ProblemKind::SeveralTopGroups:
         return "名前に Sur を含む描画グループが複数あります";
+    case ProblemKind::DotDataPath:
+        return "データパスの最後が . か .. です。コピーはここで止まります";
+    case ProblemKind::OwnFolderData:
+        return "データパスがtsdファイルのフォルダを指しています。中のファイルがすべてコピーされま"
+               "す";
+    case ProblemKind::WindowsName:
+        return "Windows では使えない名前です";
+    case ProblemKind::NotWellFormed:
+        return "XMLとして正しくありません";
+    case ProblemKind::DataPathMisread:
+        return "ビューアが読むデータパスを正しく読み取れません。コピーされません";
+    case ProblemKind::ExtraDataFile:
+        return "データ要素の2つ目以降のファイルはコピーされません";
+    case ProblemKind::StrayDataPath:
+        return "ビューアがデータ要素として読まない箇所のデータパスです";
+    case ProblemKind::DrawGroupMisread:
+        return "ビューアが読む描画グループを正しく読み取れません";
+    case ProblemKind::StrayDrawGroup:
+        return "ビューアが描画グループとして読まない箇所です";
+    case ProblemKind::TopGroupMisread:
+        return "最初に表示する描画グループがビューアにはありません";
     }
     return "";
+}
+
+// A detail of the form "FIRST: REST" in two parts.
+std::pair<std::string, std::string> Parts(const std::string& detail) {
+    const std::size_t colon = detail.find(": ");
+    if (colon == std::string::npos) {
+        return {detail, {}};
+    }
+    return {detail.substr(0, colon), detail.substr(colon + 2)};
 }
 
 std::string Detail(const EntryProblem& problem) {
@@ -54,6 +86,25 @@ std::string Detail(const EntryProblem& problem) {
     case ProblemKind::NoTopGroup:
     case ProblemKind::SeveralTopGroups:
         return "（" + problem.detail + " を使います）";
+    case ProblemKind::TooManyDataElements:
+    case ProblemKind::TooManyDrawGroups: {
+        const auto [count, name] = Parts(problem.detail);
+        return "（全 " + count + " 個、最初に使われないのは " + name + "）";
+    }
+    case ProblemKind::OwnFolderData: {
+        const auto [files, bytes] = Parts(problem.detail);
+        return "（" + files + " ファイル、" + bytes + " バイト）";
+    }
+    case ProblemKind::NotWellFormed:
+    case ProblemKind::DataPathMisread:
+    case ProblemKind::ExtraDataFile:
+    case ProblemKind::StrayDataPath:
+    case ProblemKind::DrawGroupMisread:
+    case ProblemKind::StrayDrawGroup:
+    case ProblemKind::TopGroupMisread: {
+        const auto [line, text] = Parts(problem.detail);
+        return "（" + line + " 行目: " + text + "）";
+    }
     default:
         return "（" + problem.detail + "）";
     }

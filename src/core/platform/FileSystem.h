@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ bool IsRegularFile(const std::string& path);
 // True when the path names a named pipe, a device or a socket (links followed): something
 // that is neither a regular file nor a folder and that a copy cannot take.
 bool IsSpecialFile(const std::string& path);
+
+// The size in bytes of the regular file at path (links followed); 0 when there is none.
+std::uint64_t FileSize(const std::string& path);
 
 // True when the process may read the file, or list the folder, at path; checked without
 // opening it.

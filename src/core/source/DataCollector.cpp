@@ -9,10 +9,9 @@
 
 namespace lumo {
 
-DataReferences CollectDataReferences(std::string joined, const std::string& documentPath) {
+DataReferences CollectDataReferences(ElementCutter& elements, const std::string& documentPath) {
     const std::string folder = FolderPart(documentPath);
     DataReferences references;
-    ElementCutter elements(std::move(joined), kDataStart, kDataEnd);
     for (int i = 0; i < kMaxElementsPerKind; ++i) {
         const std::string element = elements.CutNext();
         if (element.empty()) {
@@ -24,7 +23,6 @@ DataReferences CollectDataReferences(std::string joined, const std::string& docu
         std::replace(value.begin(), value.end(), '\\', kNativeSeparator);
         references.paths.push_back(folder + value);
     }
-    references.overLimit = !elements.CutNext().empty();
     return references;
 }
 

@@ -5,6 +5,8 @@
 
 namespace lumo {
 
+class ElementCutter;
+
 // The data files and folders a scene document names, in document order, at most 100:
 // each data element's path value as written and the absolute path it stands for (the
 // document's folder joined with the value).
@@ -15,7 +17,9 @@ struct DataReferences {
     bool overLimit = false;
 };
 
-// From the document's lines joined without separators.
-DataReferences CollectDataReferences(std::string joined, const std::string& documentPath);
+// From the data elements a cutter yields over the document's lines joined without
+// separators: it takes at most 100 of them and leaves the rest in the cutter; overLimit
+// is left to the caller.
+DataReferences CollectDataReferences(ElementCutter& elements, const std::string& documentPath);
 
 } // namespace lumo

@@ -18,13 +18,13 @@ TEST(CheckPredictsStaging, EveryKindOfDataPath) {
         {"the document's own folder, as '.'",
          {"."},
          {},
-         {{Kind::UnusableName, "."}},
+         {{Kind::DotDataPath, ".", "."}},
          {".作成に失敗しました"},
          {}},
         {"the document's parent folder, as '..\\'",
          {"..\\"},
          {},
-         {{Kind::UnusableName, "../"}},
+         {{Kind::DotDataPath, "../", "..\\"}},
          {"../フォルダ作成に失敗しました"},
          {}},
         {"a data folder holding a sub-folder",
@@ -62,6 +62,14 @@ TEST(CheckPredictsStaging, EveryKindOfDataPath) {
           {Kind::NameCollision, "slices/", "sub/SLICES/"}},
          {},
          {"slices/", "slices/a.raw", "slices/b.raw"}},
+        // Windows takes them for one name: the later one is what lands there.
+        {"two files whose names differ in letter case beyond ASCII",
+         {"\xC3\x84.dat", "sub\\\xC3\xA4.dat"},
+         {"\xC3\x84.dat", "sub/\xC3\xA4.dat"},
+         {{Kind::FolderReference, "sub/\xC3\xA4.dat", "sub\\\xC3\xA4.dat"},
+          {Kind::NameCollision, "\xC3\x84.dat", "sub/\xC3\xA4.dat"}},
+         {},
+         {"\xC3\x84.dat"}},
     };
     for (const test::PredictionCase& c : cases) {
         test::RunPrediction(c);

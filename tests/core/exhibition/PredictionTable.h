@@ -2,6 +2,7 @@
 
 #include "core/exhibition/StagingFixture.h"
 #include "exhibition/EntryCheck.h"
+#include "support/PrintProblem.h"
 
 #include <functional>
 #include <memory>
@@ -39,11 +40,11 @@ struct PredictionCase {
 inline void RunPrediction(const PredictionCase& c) {
     SCOPED_TRACE(c.what);
     PredictionSetup setup;
-    std::string scene = "<drawGroup name=\"Sur\" ></drawGroup>\n";
+    std::string scene = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TessraFile>\n<drawGroup name=\"Sur\" ></drawGroup>\n";
     for (const std::string& value : c.values) {
         scene += "<data name=\"d\" ><file path=\"" + value + "\" /></data>\n";
     }
-    WriteFile(setup.src("scene.tsd"), scene);
+    WriteFile(setup.src("scene.tsd"), scene + "</TessraFile>\n");
     for (const std::string& file : c.files) {
         WriteFile(setup.src(file), file);
     }

@@ -52,6 +52,16 @@ bool IsSpecialFile(const std::string& path) {
            !S_ISDIR(status.st_mode);
 }
 
+std::uint64_t FileSize(const std::string& path) {
+    std::error_code ec;
+    const fs::path native = ToPath(path);
+    if (path.empty() || !fs::is_regular_file(native, ec)) {
+        return 0;
+    }
+    const std::uintmax_t size = fs::file_size(native, ec);
+    return ec ? 0 : size;
+}
+
 bool IsReadable(const std::string& path) {
     return !path.empty() && ::access(path.c_str(), IsFolder(path) ? R_OK | X_OK : R_OK) == 0;
 }

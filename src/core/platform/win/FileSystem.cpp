@@ -95,6 +95,15 @@ bool IsSpecialFile(const std::string& path) {
     return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DEVICE) != 0;
 }
 
+std::uint64_t FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!IsRegularFile(path) ||
+        !GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
+        return 0;
+    }
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 // Opening for reading (listing, for a folder) is the one test that honours the file's
 // access control; full sharing keeps it from disturbing anyone who holds the file.
 bool IsReadable(const std::string& path) {
