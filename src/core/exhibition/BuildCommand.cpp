@@ -2,11 +2,14 @@
 
 #include "exhibition/DocumentFile.h"
 #include "exhibition/EntryCheck.h"
+#include "exhibition/EntryLimits.h"
 #include "exhibition/ExhibitionText.h"
 #include "exhibition/ProblemText.h"
 #include "exhibition/Staging.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
+
+#include <exception>
 
 namespace lumo {
 
@@ -35,11 +38,8 @@ std::string FolderNotEmptyMessage(const std::string& entryFolder) {
            ") があります\n空のフォルダを選んでください";
 }
 
-} // namespace
-
-BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
-                             std::vector<std::string>& topGroupNames,
-                             const BuildServices& services) {
+BuildOutcome RunBuild(EntryList& entries, const std::string& browseStartPath,
+                      const BuildServices& services) {
     if (entries.empty()) {
         services.messages.show(kNoEntries);
         return {BuildStatus::NoEntries, {}};
@@ -76,7 +76,7 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
     outcome.staging =
         StageEntries(entries, folder, resources, staged, services.messages, services.observer);
 
-    const std::string text = AssembleExhibitionText(staged, topGroupNames);
+    const std::string text = AssembleExhibitionText(staged).text;
 
     std::string reason;
     if (!WriteExhibitionDocument(documentPath, text, reason)) {
@@ -87,6 +87,19 @@ BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartP
     services.messages.show(kWritten);
     outcome.status = BuildStatus::Written;
     return outcome;
+}
+
+} // namespace
+
+BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
+                             const BuildServices& services) {
+    try {
+        return RunBuild(entries, browseStartPath, services);
+    } catch (const std::exception& error) {
+        // Ends the command like any other failure it reports, so the caller stays usable.
+        services.messages.showError(error.what());
+        return {BuildStatus::NotWritten, {}};
+    }
 }
 
 } // namespace lumo
