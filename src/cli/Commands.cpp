@@ -195,7 +195,7 @@ int RunCommand(const CommandLine& command, const Console& console) {
         console.out << UsageText();
         return kExitSuccess;
     case CommandKind::Version:
-        console.out << "lumo-cli " << LUMO_VERSION << '\n';
+        console.out << VersionText() << '\n';
         return kExitSuccess;
     case CommandKind::Build:
         return RunBuild(command.build, console);
