@@ -1,4 +1,5 @@
 #include "exhibition/Exhibition.h"
+#include "support/BuiltExhibition.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
@@ -160,43 +161,13 @@ TEST(ExhibitionList, InsertRemoveAndSwapKeepEveryFieldOfAnEntry) {
     }
 }
 
-TEST(ExhibitionList, InsertRefusesAnEntryLackingAFileAndSaysWhich) {
-    for (EntryField lacking :
-         {EntryField::Document, EntryField::Thumbnail, EntryField::Description}) {
-        Exhibition exhibition;
-        exhibition.Insert(0, Entry("a"));
-        ExhibitionEntry entry = Entry("x");
-        (lacking == EntryField::Document    ? entry.documentPath
-         : lacking == EntryField::Thumbnail ? entry.thumbnailPath
-                                            : entry.descriptionPath)
-            .clear();
-        const ItemAddition addition = exhibition.Insert(0, entry);
-        EXPECT_FALSE(addition.added);
-        EXPECT_EQ(addition.position, 0u);
-        EXPECT_EQ(addition.missing, Fields{lacking});
-        EXPECT_EQ(addition.reason, kMissingElement);
-        EXPECT_EQ(Order(exhibition), Names{"a"});
-    }
-}
-
 // A built exhibition's folder: exhibition.tsd and the entry folders a test makes.
 class Load : public ::testing::Test {
 protected:
     void SetUp() override { test::WriteFile(show.path() / "exhibition.tsd", "built"); }
 
-    // An entry folder holding the named files; names ending in _w / _t are wide / tall images.
-    void Folder(const std::string& number, const Names& names) {
-        std::filesystem::create_directories(show.path() / number);
-        for (const std::string& name : names) {
-            const std::string path = show / (number + "/" + name);
-            if (name.find("_w.") != std::string::npos) {
-                test::WritePng(path, 40, 20);
-            } else if (name.find("_t.") != std::string::npos) {
-                test::WritePng(path, 20, 40);
-            } else {
-                test::WriteFile(path, "x");
-            }
-        }
+    void Folder(const std::string& number, const std::vector<std::string>& names) {
+        test::WriteEntryFolder(show, number, names);
     }
 
     std::string P(const std::string& relative) const { return show / test::Native(relative); }

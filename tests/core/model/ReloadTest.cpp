@@ -1,4 +1,5 @@
 #include "model/MainDialogModel.h"
+#include "support/BuiltExhibition.h"
 #include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
@@ -23,19 +24,8 @@ protected:
         model.Initialise();
     }
 
-    // An entry folder holding the named files; names ending in _w / _t are wide / tall images.
     void Folder(const std::string& number, const std::vector<std::string>& names) {
-        std::filesystem::create_directories(show.path() / number);
-        for (const std::string& name : names) {
-            const std::string path = show / (number + "/" + name);
-            if (name.find("_w.") != std::string::npos) {
-                test::WritePng(path, 40, 20);
-            } else if (name.find("_t.") != std::string::npos) {
-                test::WritePng(path, 20, 40);
-            } else {
-                test::WriteFile(path, "x");
-            }
-        }
+        test::WriteEntryFolder(show, number, names);
     }
 
     std::string P(const std::string& relative) const { return show / test::Native(relative); }
