@@ -40,6 +40,8 @@ Grammar::Grammar()
     app_.get_formatter()->column_width(32);
     app_.set_help_flag("-h,--help", "print this help and exit");
     app_.set_version_flag("-V,--version", VersionText(), "print the version and exit");
+    // Paths may begin with '/' on Windows too; they are not options there either.
+    app_.allow_windows_style_options(false);
     app_.require_subcommand(0, 1);
     app_.allow_extras();
     app_.footer("The kinds of problem that check prints:\n" + ProblemKindHelp() + "\n\n" + kNotes);

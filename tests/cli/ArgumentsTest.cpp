@@ -63,6 +63,13 @@ TEST(ArgumentsTest, AcceptsEveryValidForm) {
          {{"a.tsd"}, {"b.tsd", "c.jpg"}, {"d.tsd"}},
          {}},
         {{"list", "show/exhibition.tsd"}, CommandKind::List, "", "", {}, {"show/exhibition.tsd"}},
+        // Paths that begin with '/' are no options, on Windows either.
+        {{"build", "--output", "/out", "--item", "/a.tsd", "/b.jpg"},
+         CommandKind::Build,
+         "/out",
+         "",
+         {{"/a.tsd", "/b.jpg"}},
+         {}},
         {{"probe", "a.jpg", "b.png"}, CommandKind::Probe, "", "", {}, {"a.jpg", "b.png"}},
     };
     for (const ValidCase& c : cases) {
