@@ -1,17 +1,15 @@
-// A built exhibition folder's listing through the reload of its exhibition.tsd. The input
+// A built exhibition folder's listing through the load of its exhibition.tsd. The input
 // lists the entry folders 00, 01, … in order, each ended by a NUL byte; inside a folder
 // the names are separated by line feeds, and a name ending in '/' is a sub-folder. Names
 // that are not a single path component are skipped. Image names get a small BMP, wide or
 // tall by a hash of the name (the content, not the extension, decides the format).
 #include "FuzzFiles.h"
 
-#include "cli/SilentControls.h"
 #include "exhibition/DocumentFile.h"
-#include "model/MainDialogModel.h"
+#include "exhibition/EntryLimits.h"
+#include "exhibition/Exhibition.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathParts.h"
-#include "support/RecordingMessageBox.h"
-#include "support/ScriptedFolderChooser.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -22,7 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kMaxFolders = 101;
+// One folder more than the load reads.
+constexpr std::size_t kMaxFolders = lumo::kMaxReloadedEntries + 1;
 constexpr std::size_t kMaxNames = 512;
 constexpr std::size_t kMaxNameBytes = 255;
 
@@ -120,21 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::create_directories(root);
     const std::size_t folders = CreateListing(fuzz::Bytes(data, size), root);
 
-    cli::SilentControls controls;
-    RecordingMessageBox messages;
-    ScriptedFolderChooser chooser;
-    MainDialogModel dialog(controls, messages, chooser);
-    dialog.Initialise();
-    dialog.HandleDroppedFiles({(root / kExhibitionDocumentName).string()});
+    Exhibition exhibition;
+    exhibition.Load((root / kExhibitionDocumentName).string());
 
-    fuzz::Require(messages.calls.size() == 1 &&
-                      messages.calls[0].kind == RecordingMessageBox::Kind::Ask,
-                  "the reload did not ask exactly once");
-    fuzz::Require(dialog.entries().size() == std::min<std::size_t>(folders, 100),
+    fuzz::Require(exhibition.entries().size() == std::min(folders, kMaxReloadedEntries),
                   "not one entry per entry folder");
     const std::string prefix = root.string() + "/";
-    for (std::size_t i = 0; i < dialog.entries().size(); ++i) {
-        const ExhibitionEntry& entry = dialog.entries()[i];
+    for (std::size_t i = 0; i < exhibition.entries().size(); ++i) {
+        const ExhibitionEntry& entry = exhibition.entries()[i];
         CheckField(entry.documentPath, i, prefix);
         CheckField(entry.thumbnailPath, i, prefix);
         CheckField(entry.descriptionPath, i, prefix);

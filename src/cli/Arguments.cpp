@@ -1,27 +1,14 @@
 #include "cli/Arguments.h"
 
-#include "cli/ProblemReport.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <optional>
-#include <string_view>
+#include "cli/Grammar.h"
 
 namespace lumo::cli {
 
 namespace {
 
-bool IsHelp(std::string_view argument) {
-    return argument == "--help" || argument == "-h";
-}
-
-bool IsVersion(std::string_view argument) {
-    return argument == "--version" || argument == "-V";
-}
-
 // Anything that starts with '-' is an option; a lone "-" is not (it names no file either,
-// but it should be reported as an unexpected argument rather than an unknown option).
-bool LooksLikeOption(std::string_view argument) {
+// but it is reported as an unexpected argument rather than an unknown option).
+bool LooksLikeOption(const std::string& argument) {
     return argument.size() > 1 && argument.front() == '-';
 }
 
@@ -37,113 +24,92 @@ ParseResult Success(CommandLine command) {
     return result;
 }
 
-// Reads the value of an option given as "--name VALUE" or "--name=VALUE" at index i,
-// advancing i past what it consumed. Empty optional when the argument is not that option.
-std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, std::size_t& i,
-                                       std::string_view name, std::string& error) {
-    const std::string& argument = arguments[i];
-    if (argument == name) {
-        if (i + 1 >= arguments.size()) {
-            error = std::string(name) + " needs a value";
-            return std::string();
+// The value of an option given at most once; value stays empty when it was not given.
+bool OnlyValue(const CLI::Option& option, const char* what, std::string& value,
+               std::string& error) {
+    if (option.count() > 1) {
+        error = option.get_name() + " given more than once";
+        return false;
+    }
+    if (option.count() == 1) {
+        value = option.results().front();
+        if (value.empty()) {
+            error = option.get_name() + " needs " + what;
+            return false;
         }
-        return arguments[++i];
     }
-    if (argument.size() > name.size() && argument.compare(0, name.size(), name) == 0 &&
-        argument[name.size()] == '=') {
-        return argument.substr(name.size() + 1);
-    }
-    return std::nullopt;
+    return true;
 }
 
-// An option that takes one value and may be given once.
-struct SingleOption {
-    const char* name;
-    const char* what;
-    std::string* target;
-    bool seen = false;
-};
+// The files of every --item, one group each; false when a group is empty.
+bool ItemGroups(const CLI::Option& option, std::vector<std::vector<std::string>>& items) {
+    if (option.count() == 0) {
+        return true;
+    }
+    items.emplace_back();
+    for (const std::string& result : option.results()) {
+        if (result.empty()) {
+            items.emplace_back();
+        } else {
+            items.back().push_back(result);
+        }
+    }
+    for (const std::vector<std::string>& files : items) {
+        if (files.empty()) {
+            return false;
+        }
+    }
+    return true;
+}
 
-// `build` and `check`; only `build` takes (and needs) --output.
-ParseResult ParseItems(const std::vector<std::string>& arguments, CommandKind kind) {
-    CommandLine command;
-    command.kind = kind;
-    BuildRequest& request = command.build;
+ParseResult ItemsRequest(const Grammar& grammar, const GrammarCommand& command) {
+    CommandLine line;
+    line.kind = command.kind;
+    BuildRequest& request = line.build;
     std::string error;
-    const bool building = kind == CommandKind::Build;
-    std::vector<SingleOption> single = {
-        {"--from", "a path to exhibition.tsd", &request.fromDocument}};
-    if (building) {
-        single.push_back({"--output", "a folder", &request.outputFolder});
+    if (!OnlyValue(*command.from, "a path to exhibition.tsd", request.fromDocument, error) ||
+        (command.kind == CommandKind::Build &&
+         !OnlyValue(grammar.output(), "a folder", request.outputFolder, error))) {
+        return Failure(error);
     }
-
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (IsHelp(argument)) {
-            return Success(CommandLine{});
-        }
-        bool matched = false;
-        for (SingleOption& option : single) {
-            if (std::optional<std::string> value = OptionValue(arguments, i, option.name, error)) {
-                if (!error.empty()) {
-                    return Failure(error);
-                }
-                if (option.seen) {
-                    return Failure(std::string(option.name) + " given more than once");
-                }
-                if (value->empty()) {
-                    return Failure(std::string(option.name) + " needs " + option.what);
-                }
-                option.seen = true;
-                *option.target = *value;
-                matched = true;
-                break;
-            }
-        }
-        if (matched) {
-            continue;
-        }
-        if (argument == "--item") {
-            std::vector<std::string> files;
-            while (i + 1 < arguments.size() && !LooksLikeOption(arguments[i + 1])) {
-                files.push_back(arguments[++i]);
-            }
-            if (files.empty()) {
-                return Failure("--item needs at least one file");
-            }
-            request.items.push_back(std::move(files));
-            continue;
-        }
-        if (LooksLikeOption(argument)) {
-            return Failure("unknown option for " + arguments[0] + ": " + argument);
-        }
-        return Failure("unexpected argument: " + argument + " (files follow --item)");
+    if (!ItemGroups(*command.files, request.items)) {
+        return Failure("--item needs at least one file");
     }
-    if (building && !single[1].seen) {
-        return Failure("build needs --output DIR");
-    }
-    return Success(std::move(command));
+    return Success(std::move(line));
 }
 
-// `list` and `probe`: plain paths, between minimum and maximum of them.
-ParseResult ParsePaths(const std::vector<std::string>& arguments, CommandKind kind,
-                       std::size_t minimum, std::size_t maximum, const char* what) {
-    CommandLine command;
-    command.kind = kind;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (IsHelp(argument)) {
-            return Success(CommandLine{});
-        }
-        if (LooksLikeOption(argument)) {
-            return Failure("unknown option for " + arguments[0] + ": " + argument);
-        }
-        command.paths.push_back(argument);
+// What the parse left unchecked, and the command line.
+ParseResult Result(const Grammar& grammar) {
+    if (const std::vector<std::string> unknown = grammar.app().remaining(); !unknown.empty()) {
+        const std::string& first = unknown.front();
+        return Failure((LooksLikeOption(first) ? "unknown option: " : "unknown command: ") + first);
     }
-    if (command.paths.size() < minimum || command.paths.size() > maximum) {
-        return Failure(arguments[0] + " needs " + what);
+    const GrammarCommand* command = grammar.Given();
+    if (command == nullptr) {
+        return Failure("no command given");
     }
-    return Success(std::move(command));
+    const std::string name = command->app->get_name();
+    const bool items = command->from != nullptr;
+    if (const std::vector<std::string> extra = command->app->remaining(); !extra.empty()) {
+        const std::string& first = extra.front();
+        if (LooksLikeOption(first)) {
+            return Failure("unknown option for " + name + ": " + first);
+        }
+        return Failure(items ? "unexpected argument: " + first + " (files follow --item)"
+                             : name + " needs " + command->needs);
+    }
+    for (const CLI::Option* option : command->app->get_options()) {
+        if (option->get_required() && option->count() == 0) {
+            return Failure(name + " needs " + command->needs);
+        }
+    }
+    if (items) {
+        return ItemsRequest(grammar, *command);
+    }
+    CommandLine line;
+    line.kind = command->kind;
+    line.paths = command->files->results();
+    return Success(std::move(line));
 }
 
 } // namespace
@@ -152,68 +118,45 @@ ParseResult ParseArguments(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         return Failure("no command given");
     }
-    const std::string& first = arguments[0];
-    if (IsHelp(first)) {
+    Grammar grammar;
+    // CLI11 takes the arguments last first. It reads "--output=" as "--output" followed by
+    // the next argument; it stands for an empty value.
+    std::vector<std::string> reversed;
+    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument) {
+        if (LooksLikeOption(*argument) && argument->back() == '=') {
+            reversed.push_back({});
+            reversed.push_back(argument->substr(0, argument->size() - 1));
+        } else {
+            reversed.push_back(*argument);
+        }
+    }
+    try {
+        grammar.app().parse(reversed);
+    } catch (const CLI::CallForHelp&) {
         return Success(CommandLine{});
+    } catch (const CLI::CallForVersion&) {
+        CommandLine line;
+        line.kind = CommandKind::Version;
+        return Success(line);
+    } catch (const CLI::ArgumentMismatch&) {
+        // Only an option of one value that ends the line without it gets here.
+        return Failure(arguments.back() + " needs a value");
+    } catch (const CLI::RequiredError&) {
+        // Thrown once every argument has been read: the result names what is missing.
+        return Result(grammar);
+    } catch (const CLI::ParseError& error) {
+        return Failure(error.what());
     }
-    if (IsVersion(first)) {
-        CommandLine command;
-        command.kind = CommandKind::Version;
-        return Success(command);
-    }
-    if (first == "build") {
-        return ParseItems(arguments, CommandKind::Build);
-    }
-    if (first == "check") {
-        return ParseItems(arguments, CommandKind::Check);
-    }
-    if (first == "list") {
-        return ParsePaths(arguments, CommandKind::List, 1, 1, "exactly one exhibition.tsd");
-    }
-    if (first == "probe") {
-        return ParsePaths(arguments, CommandKind::Probe, 1, SIZE_MAX, "at least one image");
-    }
-    if (LooksLikeOption(first)) {
-        return Failure("unknown option: " + first);
-    }
-    return Failure("unknown command: " + first);
+    return Result(grammar);
 }
 
 std::string UsageText() {
-    return "Usage:\n"
-           "  lumo-cli build --output DIR [--from PATH/exhibition.tsd] [--item FILE...]...\n"
-           "  lumo-cli check [--from PATH/exhibition.tsd] [--item FILE...]...\n"
-           "  lumo-cli list PATH/exhibition.tsd\n"
-           "  lumo-cli probe IMAGE...\n"
-           "  lumo-cli --help | --version\n"
-           "\n"
-           "build   Builds an exhibition into DIR (created with its parents when missing):\n"
-           "        numbered entry folders 00, 01, ... with every file an item needs,\n"
-           "        up.jpg, down.jpg and exhibition.tsd.\n"
-           "          --from PATH/exhibition.tsd  start from the items of a built exhibition\n"
-           "                                      (applied first, wherever it stands)\n"
-           "          --item FILE...              one item: its scene document (.tsd), a wide\n"
-           "                                      thumbnail and a tall description image\n"
-           "                                      (.jpg, .jpeg, .png, .bmp), in any order;\n"
-           "                                      appended after every item so far\n"
-           "        Problems the check finds are printed on stderr as warnings first.\n"
-           "        A DIR that already holds an entry folder is refused.\n"
-           "check   Checks the items as build would, without writing anything, and\n"
-           "        prints one line per problem: NN, kind, path and, for some kinds,\n"
-           "        a detail, separated by tabs (NN is -- for the paging images).\n"
-           "        Exit status 0 when nothing was found, 1 when problems were found.\n"
-           "        The kinds:\n" +
-           ProblemKindHelp() +
-           "list    Prints the items of a built exhibition, one line each:\n"
-           "        document, thumbnail and description, separated by tabs.\n"
-           "probe   Prints WIDTH HEIGHT PATH for each image.\n"
-           "\n"
-           "In the lines of list, probe and check, a tab, line feed or carriage return\n"
-           "inside a name is written as \\x09, \\x0A or \\x0D; every other byte as it is.\n"
-           "In messages (stderr), control characters and bytes that are not UTF-8 are\n"
-           "written as \\xHH.\n"
-           "\n"
-           "Exit status: 0 success, 1 a failure was reported, 2 the input was refused.\n";
+    Grammar grammar;
+    return grammar.app().help("", CLI::AppFormatMode::All);
+}
+
+std::string VersionText() {
+    return "lumo-cli " LUMO_VERSION;
 }
 
 } // namespace lumo::cli

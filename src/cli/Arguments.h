@@ -37,4 +37,7 @@ ParseResult ParseArguments(const std::vector<std::string>& arguments);
 // The text of --help.
 std::string UsageText();
 
+// The text of --version.
+std::string VersionText();
+
 } // namespace lumo::cli

@@ -1,27 +1,20 @@
 #include "cli/Commands.h"
 
 #include "cli/ConsoleMessageBox.h"
-#include "cli/NoFolderChooser.h"
 #include "cli/OutputFolderChooser.h"
 #include "cli/ProblemReport.h"
 #include "cli/ProgressLine.h"
-#include "cli/SilentControls.h"
 #include "cli/TerminalText.h"
-#include "exhibition/DocumentFile.h"
-#include "exhibition/EntryCheck.h"
-#include "model/MainDialogModel.h"
+#include "exhibition/DroppedFile.h"
+#include "exhibition/EntryLimits.h"
+#include "exhibition/Exhibition.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
-#include "platform/PathParts.h"
 #include "platform/PathText.h"
 #include "platform/ProgressClosingMessageBox.h"
 
 #include <exception>
 #include <ostream>
-
-#ifndef LUMO_VERSION
-#define LUMO_VERSION "unknown"
-#endif
 
 namespace lumo::cli {
 
@@ -42,7 +35,7 @@ std::string FullPath(const std::string& path) {
 // why) when there is no such file or it has another name, which would not reload.
 std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
     const std::string absolute = FullPath(path);
-    if (FileNamePart(absolute) != kExhibitionDocumentName) {
+    if (!IsBuiltExhibition(absolute)) {
         err << "lumo-cli: not a built exhibition (the file must be named exhibition.tsd): "
             << Shown(path) << '\n';
         return {};
@@ -60,7 +53,7 @@ bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& 
                std::ostream& err) {
     for (const std::string& file : files) {
         const std::string absolute = FullPath(file);
-        if (FileNamePart(absolute) == kExhibitionDocumentName) {
+        if (IsBuiltExhibition(absolute)) {
             err << "lumo-cli: " << Shown(file)
                 << " is a built exhibition; start from it with --from\n";
             return false;
@@ -74,39 +67,24 @@ bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& 
     return true;
 }
 
-// Highlights the last entry as the arrow keys would, so that the next add appends.
-void SelectLastEntry(MainDialogModel& model, SilentControls& controls) {
-    const int count = static_cast<int>(model.entries().size());
-    if (count == 0 || model.selectedIndex() == count - 1) {
-        return;
-    }
-    controls.selectListItem(count - 1);
-    model.SetArrowKeyPressed();
-    model.LoadSelectedEntry();
-}
-
-// Fills the model's list as the window would: the reload of --from, then one drop and
-// add per --item. False (after telling why) when the input was refused.
-bool LoadItems(const BuildRequest& request, MainDialogModel& model, SilentControls& controls,
+// Fills the exhibition: the items of --from, then one item per --item. False (after
+// telling why) when the input was refused.
+bool LoadItems(const BuildRequest& request, Exhibition& exhibition, IMessageBox& messages,
                std::ostream& err) {
     if (!request.fromDocument.empty()) {
         const std::string from = ExhibitionDocument(request.fromDocument, err);
         if (from.empty()) {
             return false;
         }
-        model.HandleDroppedFiles({from});
+        exhibition.Load(from);
     }
     for (const std::vector<std::string>& files : request.items) {
         std::vector<std::string> paths;
         if (!ItemFiles(files, paths, err)) {
             return false;
         }
-        SelectLastEntry(model, controls);
-        model.ClearCurrentEntry();
-        model.HandleDroppedFiles(paths);
-        const std::size_t before = model.entries().size();
-        model.AddCurrentEntry();
-        if (model.entries().size() == before) {
+        if (const ItemAddition addition = exhibition.AppendItem(paths); !addition.added) {
+            messages.show(addition.reason);
             return false;
         }
     }
@@ -118,25 +96,23 @@ int RunBuild(const BuildRequest& request, const Console& console) {
     ConsoleMessageBox consoleMessages(console.err, true);
     ProgressClosingMessageBox messages(consoleMessages, [&progress] { progress.End(); });
     OutputFolderChooser chooser(FullPath(request.outputFolder), messages);
-    SilentControls controls;
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    if (!LoadItems(request, model, controls, console.err)) {
+    Exhibition exhibition;
+    if (!LoadItems(request, exhibition, messages, console.err)) {
         return kExitInputError;
     }
 
+    BuildServices services{messages, chooser, {}};
     // The problems are warnings here; the build goes ahead as it always did.
-    model.SetProblemReview([&console](const ProblemList& problems) {
+    services.review = [&console](const ProblemList& problems) {
         for (const EntryProblem& problem : problems) {
             console.err << "lumo-cli: warning: " << ProblemWarning(problem) << '\n';
         }
         return true;
-    });
+    };
     if (console.showProgress) {
-        model.SetStagingObserver(
-            [&progress](const StagingStatus& status) { progress.Show(status); });
+        services.observer = [&progress](const StagingStatus& status) { progress.Show(status); };
     }
-    const BuildOutcome outcome = model.BuildExhibition();
+    const BuildOutcome outcome = exhibition.Build({}, services);
     progress.End();
     switch (outcome.status) {
     case BuildStatus::NoEntries:
@@ -156,14 +132,11 @@ int RunBuild(const BuildRequest& request, const Console& console) {
 
 int RunCheck(const BuildRequest& request, const Console& console) {
     ConsoleMessageBox messages(console.err, true);
-    NoFolderChooser chooser;
-    SilentControls controls;
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    if (!LoadItems(request, model, controls, console.err)) {
+    Exhibition exhibition;
+    if (!LoadItems(request, exhibition, messages, console.err)) {
         return kExitInputError;
     }
-    const std::size_t count = model.entries().size();
+    const std::size_t count = exhibition.entries().size();
     if (count == 0 || count > kMaxEntries) {
         console.err << "lumo-cli: check needs 1 to " << kMaxEntries << " items, not " << count
                     << '\n';
@@ -171,7 +144,7 @@ int RunCheck(const BuildRequest& request, const Console& console) {
     }
     ProblemList problems;
     try {
-        problems = CheckEntries(model.entries(), ResourceFolder()).problems;
+        problems = exhibition.Check();
     } catch (const std::exception& error) {
         // An unusable code page: the documents cannot be read, so nothing was checked.
         messages.showError(error.what());
@@ -188,13 +161,9 @@ int RunList(const std::string& path, const Console& console) {
     if (document.empty()) {
         return kExitInputError;
     }
-    ConsoleMessageBox messages(console.err, true);
-    NoFolderChooser chooser;
-    SilentControls controls;
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    model.HandleDroppedFiles({document});
-    for (const ExhibitionEntry& entry : model.entries()) {
+    Exhibition exhibition;
+    exhibition.Load(document);
+    for (const ExhibitionEntry& entry : exhibition.entries()) {
         console.out << ListField(entry.documentPath) << '\t' << ListField(entry.thumbnailPath)
                     << '\t' << ListField(entry.descriptionPath) << '\n';
     }
@@ -210,8 +179,8 @@ int RunProbe(const std::vector<std::string>& paths, const Console& console) {
             continue;
         }
         console.err << (image.outcome == ProbeOutcome::NotAnImagePath
-                            ? "lumo-cli: not an image (.jpg, .jpeg, .png, .bmp): "
-                            : "lumo-cli: cannot read the image size: ")
+                            ? "lumo-cli: not an image (" + ImageExtensionList() + "): "
+                            : std::string("lumo-cli: cannot read the image size: "))
                     << Shown(path) << '\n';
         result = kExitFailure;
     }
@@ -226,7 +195,7 @@ int RunCommand(const CommandLine& command, const Console& console) {
         console.out << UsageText();
         return kExitSuccess;
     case CommandKind::Version:
-        console.out << "lumo-cli " << LUMO_VERSION << '\n';
+        console.out << VersionText() << '\n';
         return kExitSuccess;
     case CommandKind::Build:
         return RunBuild(command.build, console);

@@ -98,9 +98,9 @@ std::string ProblemKindHelp() {
         std::string meaning = text.meaning;
         for (std::size_t at = meaning.find('\n'); at != std::string::npos;
              at = meaning.find('\n', at + 1)) {
-            meaning.insert(at + 1, std::string(34, ' '));
+            meaning.insert(at + 1, std::string(26, ' '));
         }
-        help += "          " + name + meaning + "\n";
+        help += (help.empty() ? "  " : "\n  ") + name + meaning;
     }
     return help;
 }

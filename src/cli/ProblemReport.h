@@ -9,7 +9,8 @@ namespace lumo::cli {
 // The stable English name of a problem kind.
 const char* ProblemKindName(ProblemKind kind);
 
-// Every kind's name with what it means, one indented line each, for --help.
+// Every kind's name with what it means, one indented line each, for --help; no line
+// feed after the last.
 std::string ProblemKindHelp();
 
 // One problem as `check` prints it: NN (-- for the whole exhibition), the kind's name,

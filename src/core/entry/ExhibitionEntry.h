@@ -16,6 +16,9 @@ struct ExhibitionEntry {
     bool operator==(const ExhibitionEntry&) const = default;
 };
 
+// The three files an item is made of, in the entry's field order.
+enum class EntryField { Document, Thumbnail, Description };
+
 // The curator's ordered list; an entry's position is its number everywhere.
 using EntryList = std::vector<ExhibitionEntry>;
 

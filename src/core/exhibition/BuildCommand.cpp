@@ -2,12 +2,15 @@
 
 #include "exhibition/DocumentFile.h"
 #include "exhibition/EntryCheck.h"
+#include "exhibition/EntryLimits.h"
 #include "exhibition/ExhibitionText.h"
 #include "exhibition/ProblemText.h"
 #include "exhibition/ProgressPacer.h"
 #include "exhibition/Staging.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
+
+#include <exception>
 
 namespace lumo {
 
@@ -36,8 +39,8 @@ std::string FolderNotEmptyMessage(const std::string& entryFolder) {
            ") があります\n空のフォルダを選んでください";
 }
 
-BuildOutcome Build(EntryList& entries, const std::string& browseStartPath,
-                   std::vector<std::string>& topGroupNames, const BuildServices& services) {
+BuildOutcome RunBuild(EntryList& entries, const std::string& browseStartPath,
+                      const BuildServices& services) {
     if (entries.empty()) {
         services.messages.show(kNoEntries);
         return {BuildStatus::NoEntries, {}};
@@ -74,7 +77,7 @@ BuildOutcome Build(EntryList& entries, const std::string& browseStartPath,
     outcome.staging =
         StageEntries(entries, folder, resources, staged, services.messages, services.observer);
 
-    const std::string text = AssembleExhibitionText(staged, topGroupNames);
+    const std::string text = AssembleExhibitionText(staged).text;
 
     std::string reason;
     if (!WriteExhibitionDocument(documentPath, text, reason)) {
@@ -90,21 +93,26 @@ BuildOutcome Build(EntryList& entries, const std::string& browseStartPath,
 } // namespace
 
 BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
-                             std::vector<std::string>& topGroupNames,
                              const BuildServices& services) {
-    if (services.progress == nullptr) {
-        return Build(entries, browseStartPath, topGroupNames, services);
+    try {
+        if (services.progress == nullptr) {
+            return RunBuild(entries, browseStartPath, services);
+        }
+        ProgressPacer pacer(*services.progress, services.messages);
+        const BuildServices paced{pacer.messages(), services.chooser,
+                                  [&pacer, &services](const StagingStatus& status) {
+                                      pacer.Report(status);
+                                      if (services.observer) {
+                                          services.observer(status);
+                                      }
+                                  },
+                                  services.review};
+        return RunBuild(entries, browseStartPath, paced);
+    } catch (const std::exception& error) {
+        // Ends the command like any other failure it reports, so the caller stays usable.
+        services.messages.showError(error.what());
+        return {BuildStatus::NotWritten, {}};
     }
-    ProgressPacer pacer(*services.progress, services.messages);
-    const BuildServices paced{pacer.messages(), services.chooser,
-                              [&pacer, &services](const StagingStatus& status) {
-                                  pacer.Report(status);
-                                  if (services.observer) {
-                                      services.observer(status);
-                                  }
-                              },
-                              services.review};
-    return Build(entries, browseStartPath, topGroupNames, paced);
 }
 
 } // namespace lumo

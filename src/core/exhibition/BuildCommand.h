@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace lumo {
 
@@ -43,15 +42,13 @@ struct BuildServices {
     IProgressDisplay* progress = nullptr;
 };
 
-inline constexpr std::size_t kMaxEntries = 99;
-
 // The "tsd 作成" command: checks the entries and has the problems found reviewed, asks
 // for the exhibition folder (which must hold no entry folder yet), refreshes every
 // entry's dataPaths, stages the entry folders, assembles exhibition.tsd and writes it. The
 // outcome is for callers that need it (the command-line tool's exit code); the curator
-// has been told everything through the message box.
+// has been told everything through the message box, an unexpected failure (memory, an
+// unusable code page) included.
 BuildOutcome BuildExhibition(EntryList& entries, const std::string& browseStartPath,
-                             std::vector<std::string>& topGroupNames,
                              const BuildServices& services);
 
 } // namespace lumo

@@ -32,12 +32,12 @@ void AppendNavigationPart(std::string& text, std::size_t n,
     AppendDescriptionGroups(text, n);
 }
 
-std::string AssembleExhibitionText(const EntryList& staged,
-                                   std::vector<std::string>& topGroupNames) {
+AssembledExhibition AssembleExhibitionText(const EntryList& staged) {
     const std::size_t n = staged.size();
-    std::string text = kHeader;
+    AssembledExhibition assembled{kHeader, {}};
+    std::string& text = assembled.text;
+    std::vector<std::string>& topGroupNames = assembled.topGroupNames;
 
-    topGroupNames.clear();
     for (std::size_t i = 0; i < n; ++i) {
         AppendEntryFragments(text, staged[i], static_cast<int>(i), topGroupNames);
         text += '\n';
@@ -55,7 +55,7 @@ std::string AssembleExhibitionText(const EntryList& staged,
     AppendNavigationPart(text, n, topGroupNames);
 
     text += kFooter;
-    return text;
+    return assembled;
 }
 
 } // namespace lumo

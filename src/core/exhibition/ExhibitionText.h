@@ -7,10 +7,15 @@
 
 namespace lumo {
 
-// The whole exhibition document for the staged entries, with bare line feeds. Empties
-// topGroupNames and refills it with one name per entry.
-std::string AssembleExhibitionText(const EntryList& staged,
-                                   std::vector<std::string>& topGroupNames);
+struct AssembledExhibition {
+    std::string text;
+    // One per entry: the draw group each entry's scene starts with.
+    std::vector<std::string> topGroupNames;
+};
+
+// The whole exhibition document for the staged entries, with bare line feeds, and the top
+// group names it used.
+AssembledExhibition AssembleExhibitionText(const EntryList& staged);
 
 // The navigation part that ends the body: navigation, goto events, menu pages and
 // description groups, each after an empty line.

@@ -1,8 +1,5 @@
 #include "model/MainDialogModel.h"
 
-#include "exhibition/BuildCommand.h"
-
-#include <exception>
 #include <utility>
 
 namespace lumo {
@@ -12,25 +9,14 @@ BuildOutcome MainDialogModel::BuildExhibition() {
         return {BuildStatus::Busy, {}};
     }
     building_ = true;
-    const BuildOutcome outcome = RunBuild();
+    const BuildOutcome outcome = exhibition_.Build(
+        browseStartPath_,
+        BuildServices{messages_, chooser_, stagingObserver_, problemReview_, progressDisplay_});
     building_ = false;
     for (const std::vector<std::string>& paths : std::exchange(dropsDuringBuild_, {})) {
         HandleDroppedFiles(paths);
     }
     return outcome;
-}
-
-BuildOutcome MainDialogModel::RunBuild() {
-    try {
-        return lumo::BuildExhibition(
-            entries_, browseStartPath_, topGroupNames_,
-            BuildServices{messages_, chooser_, stagingObserver_, problemReview_, progressDisplay_});
-    } catch (const std::exception& error) {
-        // An unexpected failure (memory, an unusable code page) ends the command with a
-        // message; the dialog stays usable.
-        messages_.showError(error.what());
-        return {BuildStatus::NotWritten, {}};
-    }
 }
 
 } // namespace lumo

@@ -1,52 +1,37 @@
 #include "model/MainDialogModel.h"
 
+#include <algorithm>
 #include <string>
 
 namespace lumo {
 
-namespace {
-
-const char* const kMissingElement = "エラー　要素が足りません";
-
-} // namespace
-
 void MainDialogModel::AddCurrentEntry() {
-    if (current_.documentPath.empty() || current_.thumbnailPath.empty() ||
-        current_.descriptionPath.empty()) {
-        messages_.show(kMissingElement);
+    const int count = static_cast<int>(entries().size());
+    const int position =
+        (selectedIndex_ == -1 || selectedIndex_ == count) ? count : selectedIndex_ + 1;
+    const ItemAddition addition = exhibition_.Insert(static_cast<std::size_t>(position), current_);
+    if (!addition.added) {
+        messages_.show(addition.reason);
         return;
     }
-    const int count = static_cast<int>(entries_.size());
-    if (selectedIndex_ == -1 || selectedIndex_ == count) {
-        entries_.push_back(current_);
-        selectedIndex_ = count;
-    } else {
-        entries_.insert(entries_.begin() + selectedIndex_ + 1, current_);
-        ++selectedIndex_;
-    }
+    selectedIndex_ = static_cast<int>(addition.position);
     RefreshEntryList(selectedIndex_);
 }
 
 void MainDialogModel::DeleteSelectedEntry() {
-    if (selectedIndex_ == -1 || entries_.empty()) {
+    if (selectedIndex_ == -1 || entries().empty()) {
         return;
     }
-    const int count = static_cast<int>(entries_.size());
-    if (count == 1) {
-        entries_.clear();
-        selectedIndex_ = -1;
-    } else if (selectedIndex_ == 0) {
-        entries_.erase(entries_.begin());
-    } else if (selectedIndex_ >= count - 1) {
-        entries_.pop_back();
-        selectedIndex_ = count - 2;
-    } else {
-        entries_.erase(entries_.begin() + selectedIndex_);
-    }
+    const int count = static_cast<int>(entries().size());
+    const int removed = std::min(selectedIndex_, count - 1);
+    exhibition_.Remove(static_cast<std::size_t>(removed));
+    // The entry after the removed one takes its place; removing the last selects the
+    // new last one, and removing the only one leaves nothing selected.
+    selectedIndex_ = std::min(removed, count - 2);
     RefillList();
     controls_.selectListItem(selectedIndex_);
     if (selectedIndex_ != -1) {
-        current_ = entries_[static_cast<std::size_t>(selectedIndex_)];
+        current_ = entries()[static_cast<std::size_t>(selectedIndex_)];
         ShowCurrentEntry();
     } else {
         ClearCurrentEntry();
@@ -62,8 +47,8 @@ void MainDialogModel::MoveSelectedEntryUp() {
     if (selectedIndex_ <= 0) {
         return;
     }
-    std::swap(entries_[static_cast<std::size_t>(selectedIndex_)],
-              entries_[static_cast<std::size_t>(selectedIndex_ - 1)]);
+    exhibition_.Swap(static_cast<std::size_t>(selectedIndex_),
+                     static_cast<std::size_t>(selectedIndex_ - 1));
     --selectedIndex_;
     LoadEntry(selectedIndex_);
 }
@@ -73,11 +58,11 @@ void MainDialogModel::MoveSelectedEntryDown() {
         return;
     }
     selectedIndex_ = controls_.selectedListItem();
-    if (selectedIndex_ == -1 || selectedIndex_ + 1 >= static_cast<int>(entries_.size())) {
+    if (selectedIndex_ == -1 || selectedIndex_ + 1 >= static_cast<int>(entries().size())) {
         return;
     }
-    std::swap(entries_[static_cast<std::size_t>(selectedIndex_)],
-              entries_[static_cast<std::size_t>(selectedIndex_ + 1)]);
+    exhibition_.Swap(static_cast<std::size_t>(selectedIndex_),
+                     static_cast<std::size_t>(selectedIndex_ + 1));
     ++selectedIndex_;
     LoadEntry(selectedIndex_);
 }
@@ -122,19 +107,19 @@ void MainDialogModel::ShowCurrentEntry() {
 
 void MainDialogModel::RefillList() {
     controls_.clearList();
-    for (const ExhibitionEntry& entry : entries_) {
+    for (const ExhibitionEntry& entry : entries()) {
         controls_.appendListItem(entry.documentPath);
     }
 }
 
 void MainDialogModel::ShowCount() {
-    controls_.setFieldText(Field::Count, std::to_string(entries_.size()));
+    controls_.setFieldText(Field::Count, std::to_string(entries().size()));
 }
 
 // Copies entry index into the current entry, shows it, and redraws the list with it
 // highlighted.
 void MainDialogModel::LoadEntry(int index) {
-    current_ = entries_[static_cast<std::size_t>(index)];
+    current_ = entries()[static_cast<std::size_t>(index)];
     ShowCurrentEntry();
     RefillList();
     controls_.selectListItem(index);

@@ -2,6 +2,7 @@
 
 #include "entry/ExhibitionEntry.h"
 #include "exhibition/BuildCommand.h"
+#include "exhibition/Exhibition.h"
 #include "exhibition/Progress.h"
 #include "model/DialogControls.h"
 #include "platform/FolderChooser.h"
@@ -13,8 +14,10 @@
 
 namespace lumo {
 
-// The main dialog's state and command handlers, free of any toolkit. A front-end owns one,
-// hands it its controls, message box and folder chooser, and calls a handler per event.
+// The main dialog's own state and command handlers on top of the exhibition it owns, free
+// of any toolkit: the selection, the arrow-key flag, the current entry that drops fill,
+// the fields and the list box. A front-end owns one, hands it its controls, message box
+// and folder chooser, and calls a handler per event.
 class MainDialogModel {
 public:
     MainDialogModel(IDialogControls& controls, IMessageBox& messages, IFolderChooser& chooser);
@@ -56,20 +59,16 @@ public:
     // Replaces the question that the build asks when its check finds problems.
     void SetProblemReview(ProblemReview review) { problemReview_ = std::move(review); }
 
-    const EntryList& entries() const { return entries_; }
-    EntryList& entries() { return entries_; }
+    const EntryList& entries() const { return exhibition_.entries(); }
     const ExhibitionEntry& currentEntry() const { return current_; }
-    ExhibitionEntry& currentEntry() { return current_; }
     int selectedIndex() const { return selectedIndex_; }
     bool arrowKeyPressed() const { return arrowKeyPressed_; }
     const std::string& browseStartPath() const { return browseStartPath_; }
-    const std::vector<std::string>& topGroupNames() const { return topGroupNames_; }
 
 private:
     void RefillList();
     void ShowCount();
     void LoadEntry(int index);
-    BuildOutcome RunBuild();
 
     IDialogControls& controls_;
     IMessageBox& messages_;
@@ -80,8 +79,7 @@ private:
 
     bool arrowKeyPressed_ = false;
     ExhibitionEntry current_;
-    EntryList entries_;
-    std::vector<std::string> topGroupNames_;
+    Exhibition exhibition_;
     int selectedIndex_ = -1;
     std::string browseStartPath_;
     bool building_ = false;

@@ -50,6 +50,14 @@ bool IsImageExtension(std::string_view lowerExtension) {
            kImageExtensions.end();
 }
 
+std::string ImageExtensionList() {
+    std::string list;
+    for (const std::string_view extension : kImageExtensions) {
+        list += (list.empty() ? "" : ", ") + std::string(extension);
+    }
+    return list;
+}
+
 ProbeResult ProbeImageSize(const std::string& path) {
     ProbeResult result;
     if (!IsImageExtension(LowerAscii(ExtensionOf(path)))) {

@@ -12,6 +12,9 @@ inline constexpr std::array<std::string_view, 4> kImageExtensions = {".jpg", ".j
 
 bool IsImageExtension(std::string_view lowerExtension);
 
+// kImageExtensions as people read them: ".jpg, .jpeg, .png, .bmp".
+std::string ImageExtensionList();
+
 enum class ProbeOutcome {
     NotAnImagePath, // the extension is none of kImageExtensions; nothing was opened
     Sized,          // the header was read and gives width and height

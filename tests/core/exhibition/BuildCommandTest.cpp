@@ -1,8 +1,6 @@
-#include "exhibition/BuildCommand.h"
 #include "exhibition/DocumentFile.h"
-#include "model/MainDialogModel.h"
+#include "exhibition/Exhibition.h"
 #include "support/FailingWrites.h"
-#include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
@@ -27,14 +25,20 @@ ExhibitionEntry MakeItem(const test::TempDir& source, const std::string& name) {
     return {source / (name + ".tsd"), source / (name + "_t.jpg"), source / (name + "_d.png"), {}};
 }
 
+// Builds an exhibition of the given entries and gives them back as the build left them.
 struct Build {
     RecordingMessageBox messages;
     ScriptedFolderChooser chooser;
-    std::vector<std::string> topGroupNames;
 
     BuildStatus Run(EntryList& entries, const std::string& start = "/start") {
-        return BuildExhibition(entries, start, topGroupNames, BuildServices{messages, chooser, {}})
-            .status;
+        Exhibition exhibition;
+        for (const ExhibitionEntry& entry : entries) {
+            exhibition.Insert(exhibition.entries().size(), entry);
+        }
+        const BuildStatus status =
+            exhibition.Build(start, BuildServices{messages, chooser, {}}).status;
+        entries = exhibition.entries();
+        return status;
     }
 };
 
@@ -104,24 +108,7 @@ TEST(BuildExhibition, WritesABomAndCrLfDocumentIntoTheChosenFolder) {
         const std::string footer = "\r\n\r\n</body>\r\n</TessraFile>\r\n";
         EXPECT_EQ(bytes.substr(3, header.size()), header);
         EXPECT_EQ(bytes.substr(bytes.size() - footer.size()), footer);
-        EXPECT_EQ(build.topGroupNames.size(), 1u);
     }
-}
-
-TEST(BuildExhibition, RebuildingRefillsTheTopGroupNamesInsteadOfAddingToThem) {
-    test::TempDir source;
-    test::TempDir target;
-    test::FakeControls controls;
-    RecordingMessageBox messages;
-    ScriptedFolderChooser chooser({target / "first", target / "second"});
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    model.entries() = {MakeItem(source, "a"), MakeItem(source, "b")};
-    std::filesystem::create_directories(target.path() / "first");
-    std::filesystem::create_directories(target.path() / "second");
-    EXPECT_EQ(model.BuildExhibition().status, BuildStatus::Written);
-    EXPECT_EQ(model.BuildExhibition().status, BuildStatus::Written);
-    EXPECT_EQ(model.topGroupNames().size(), 2u);
 }
 
 // A folder that already holds anything named like an entry folder of this build is

@@ -36,14 +36,11 @@ namespace fs = std::filesystem;
 struct Build {
     RecordingMessageBox messages;
     ScriptedFolderChooser chooser;
-    std::vector<std::string> topGroupNames;
 
     BuildStatus Run(EntryList& entries, const std::string& folder,
                     const StagingObserver& observer = {}) {
         chooser.answers = {folder};
-        return BuildExhibition(entries, "/", topGroupNames,
-                               BuildServices{messages, chooser, observer})
-            .status;
+        return BuildExhibition(entries, "/", BuildServices{messages, chooser, observer}).status;
     }
 };
 

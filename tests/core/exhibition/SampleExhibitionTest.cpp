@@ -1,4 +1,6 @@
 #include "support/SampleExhibition.h"
+#include "exhibition/Exhibition.h"
+#include "exhibition/ExhibitionText.h"
 #include "support/TempDir.h"
 #include "support/TestDialog.h"
 
@@ -87,7 +89,12 @@ TEST(SampleExhibition, BuildsTheScenesUnderTheirEntryPrefixes) {
                              "name=\"01_Sur_shell\" />\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
     }
-    EXPECT_EQ(model.topGroupNames(), (std::vector<std::string>{"00_Sur_tower", "01_Sur_shell"}));
+    // The entry folders hold what the document was assembled from.
+    Exhibition staged;
+    staged.Load(show / "exhibition.tsd");
+    const AssembledExhibition assembled = AssembleExhibitionText(staged.entries());
+    EXPECT_EQ(assembled.topGroupNames, (std::vector<std::string>{"00_Sur_tower", "01_Sur_shell"}));
+    EXPECT_EQ(assembled.text, text);
 
     for (const char* copied :
          {"00/tower.dat", "00/beam.dat", "01/shell.dat", "01/slices/slice_000.raw",

@@ -1,23 +1,26 @@
 #include "model/MainDialogModel.h"
+#include "platform/PathParts.h"
 #include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
+#include "support/TempDir.h"
+#include "support/TestImages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace lumo {
 namespace {
 
-ExhibitionEntry Entry(const std::string& name) {
-    return {name + ".tsd", name + "_thumb.jpg", name + "_desc.png", {name + "/data"}};
-}
-
-// A dialog with named entries registered in order and entry `selected` chosen by a click
-// (-1: nothing selected).
+// A dialog with named items registered in order, each dropped and added, and entry
+// `selected` chosen by a click (-1: nothing selected). Item x is made of x.tsd,
+// x_thumb.png and x_desc.png.
 struct Dialog {
+    test::TempDir files;
     test::FakeControls controls;
     RecordingMessageBox messages;
     ScriptedFolderChooser chooser;
@@ -26,13 +29,39 @@ struct Dialog {
     explicit Dialog(const std::vector<std::string>& names = {}, int selected = -1) {
         model.Initialise();
         for (const std::string& name : names) {
-            model.currentEntry() = Entry(name);
+            Drop(name);
             model.AddCurrentEntry();
         }
         if (selected >= 0) {
             Click(selected);
         }
         controls.calls.clear();
+    }
+
+    std::string Document(const std::string& name) const { return files / (name + ".tsd"); }
+    std::string Thumbnail(const std::string& name) const { return files / (name + "_thumb.png"); }
+    std::string Description(const std::string& name) const { return files / (name + "_desc.png"); }
+    ExhibitionEntry Entry(const std::string& name) const {
+        return {Document(name), Thumbnail(name), Description(name), {}};
+    }
+
+    // Drops the item's files but those of the fields left out.
+    void Drop(const std::string& name, const std::vector<EntryField>& leftOut = {}) {
+        if (!std::filesystem::exists(PathFromUtf8(Document(name)))) {
+            test::WriteFile(Document(name), "<TessraFile>\n</TessraFile>\n");
+            test::WritePng(Thumbnail(name), 40, 20);
+            test::WritePng(Description(name), 20, 40);
+        }
+        std::vector<std::string> dropped;
+        for (EntryField field :
+             {EntryField::Document, EntryField::Thumbnail, EntryField::Description}) {
+            if (std::find(leftOut.begin(), leftOut.end(), field) == leftOut.end()) {
+                dropped.push_back(field == EntryField::Document    ? Document(name)
+                                  : field == EntryField::Thumbnail ? Thumbnail(name)
+                                                                   : Description(name));
+            }
+        }
+        model.HandleDroppedFiles(dropped);
     }
 
     void Click(int index) {
@@ -44,7 +73,8 @@ struct Dialog {
     std::vector<std::string> Order() const {
         std::vector<std::string> names;
         for (const ExhibitionEntry& entry : model.entries()) {
-            names.push_back(entry.documentPath.substr(0, entry.documentPath.size() - 4));
+            const std::string name = FileNamePart(entry.documentPath);
+            names.push_back(name.substr(0, name.size() - 4));
         }
         return names;
     }
@@ -65,7 +95,7 @@ TEST(AddCurrentEntry, InsertsAfterTheSelectionOrAppends) {
     };
     for (const Case& c : cases) {
         Dialog dialog(c.names, c.selected);
-        dialog.model.currentEntry() = Entry("x");
+        dialog.Drop("x");
         dialog.model.AddCurrentEntry();
         EXPECT_EQ(dialog.Order(), c.order) << c.names.size() << " entries";
         EXPECT_EQ(dialog.model.selectedIndex(), c.newSelection);
@@ -77,14 +107,12 @@ TEST(AddCurrentEntry, InsertsAfterTheSelectionOrAppends) {
 }
 
 TEST(AddCurrentEntry, RefusesAnIncompleteEntryAndChangesNothing) {
-    for (int missing = 0; missing < 3; ++missing) {
+    for (EntryField missing :
+         {EntryField::Document, EntryField::Thumbnail, EntryField::Description}) {
         Dialog dialog({"a"}, 0);
-        ExhibitionEntry entry = Entry("x");
-        (missing == 0   ? entry.documentPath
-         : missing == 1 ? entry.thumbnailPath
-                        : entry.descriptionPath)
-            .clear();
-        dialog.model.currentEntry() = entry;
+        dialog.model.ClearCurrentEntry();
+        dialog.Drop("x", {missing});
+        dialog.controls.calls.clear();
         dialog.model.AddCurrentEntry();
         EXPECT_EQ(dialog.Order(), std::vector<std::string>{"a"});
         EXPECT_TRUE(dialog.controls.calls.empty());
@@ -97,11 +125,11 @@ TEST(AddCurrentEntry, RefusesAnIncompleteEntryAndChangesNothing) {
 
 TEST(AddCurrentEntry, TwiceRegistersTheSameItemTwice) {
     Dialog dialog;
-    dialog.model.currentEntry() = Entry("a");
+    dialog.Drop("a");
     dialog.model.AddCurrentEntry();
     dialog.model.AddCurrentEntry();
     EXPECT_EQ(dialog.Order(), (std::vector<std::string>{"a", "a"}));
-    EXPECT_EQ(dialog.model.currentEntry(), Entry("a"));
+    EXPECT_EQ(dialog.model.currentEntry(), dialog.Entry("a"));
 }
 
 TEST(DeleteSelectedEntry, SelectsAndShowsTheNeighbour) {
@@ -114,29 +142,40 @@ TEST(DeleteSelectedEntry, SelectsAndShowsTheNeighbour) {
     };
     const std::vector<Case> cases = {
         {{"a"}, 0, {}, -1, ""},
-        {{"a", "b", "c"}, 0, {"b", "c"}, 0, "b.tsd"},
-        {{"a", "b", "c"}, 1, {"a", "c"}, 1, "c.tsd"},
-        {{"a", "b", "c"}, 2, {"a", "b"}, 1, "b.tsd"},
+        {{"a", "b", "c"}, 0, {"b", "c"}, 0, "b"},
+        {{"a", "b", "c"}, 1, {"a", "c"}, 1, "c"},
+        {{"a", "b", "c"}, 2, {"a", "b"}, 1, "b"},
     };
     for (const Case& c : cases) {
         Dialog dialog(c.names, c.selected);
         dialog.model.DeleteSelectedEntry();
+        const std::string shown = c.shown.empty() ? "" : dialog.Document(c.shown);
         EXPECT_EQ(dialog.Order(), c.order);
         EXPECT_EQ(dialog.model.selectedIndex(), c.newSelection);
         EXPECT_EQ(dialog.controls.highlighted, c.newSelection);
-        EXPECT_EQ(dialog.controls.document, c.shown);
-        EXPECT_EQ(dialog.model.currentEntry().documentPath, c.shown);
+        EXPECT_EQ(dialog.controls.document, shown);
+        EXPECT_EQ(dialog.model.currentEntry().documentPath, shown);
         EXPECT_EQ(dialog.controls.count, std::to_string(c.order.size()));
     }
 }
 
+// The data paths a build found travel with the entry into the current entry and stay
+// there when the current entry is cleared.
 TEST(DeleteSelectedEntry, DeletingTheOnlyEntryKeepsTheDataPaths) {
-    Dialog dialog({"a"}, 0);
+    Dialog dialog({"a"});
+    test::WriteFile(dialog.files / "a.tsd", "<data name=\"d\" ><file path=\"d.dat\" /></data>\n");
+    test::WriteFile(dialog.files / "d.dat", "data");
+    test::TempDir show;
+    dialog.chooser.answers = {show.path().string()};
+    ASSERT_EQ(dialog.model.BuildExhibition().status, BuildStatus::Written);
+    dialog.Click(0);
+    dialog.controls.calls.clear();
     dialog.model.DeleteSelectedEntry();
     EXPECT_EQ(dialog.controls.calls,
               (std::vector<std::string>{"clear", "select -1", "field 1001=", "field 1003=",
                                         "field 1002=", "field 1008=0"}));
-    EXPECT_EQ(dialog.model.currentEntry().dataPaths, std::vector<std::string>{"a/data"});
+    EXPECT_EQ(dialog.model.currentEntry().dataPaths,
+              std::vector<std::string>{dialog.files / "d.dat"});
     EXPECT_TRUE(dialog.model.currentEntry().thumbnailPath.empty());
 }
 
@@ -171,7 +210,7 @@ TEST(MoveSelectedEntry, SwapsWithTheNeighbourAndKeepsItSelected) {
         EXPECT_EQ(dialog.model.selectedIndex(), c.newSelection);
         std::vector<std::string> shownOrder;
         for (const std::string& name : c.order) {
-            shownOrder.push_back(name + ".tsd");
+            shownOrder.push_back(dialog.Document(name));
         }
         EXPECT_EQ(dialog.controls.items, shownOrder);
         EXPECT_EQ(dialog.controls.highlighted, c.newSelection);
@@ -179,7 +218,7 @@ TEST(MoveSelectedEntry, SwapsWithTheNeighbourAndKeepsItSelected) {
         EXPECT_EQ(dialog.controls.calls.empty(), !moved);
         if (moved) {
             EXPECT_EQ(dialog.model.currentEntry().documentPath,
-                      c.order[static_cast<std::size_t>(c.newSelection)] + ".tsd");
+                      dialog.Document(c.order[static_cast<std::size_t>(c.newSelection)]));
         }
     }
 }
@@ -188,9 +227,10 @@ TEST(MoveSelectedEntry, ShowsTheEntryThenRefillsTheListWithoutTheCount) {
     Dialog dialog({"a", "b"}, 0);
     dialog.model.MoveSelectedEntryDown();
     EXPECT_EQ(dialog.controls.calls,
-              (std::vector<std::string>{"field 1001=a.tsd", "field 1003=a_desc.png",
-                                        "field 1002=a_thumb.jpg", "clear", "append b.tsd",
-                                        "append a.tsd", "select 1"}));
+              (std::vector<std::string>{
+                  "field 1001=" + dialog.Document("a"), "field 1003=" + dialog.Description("a"),
+                  "field 1002=" + dialog.Thumbnail("a"), "clear", "append " + dialog.Document("b"),
+                  "append " + dialog.Document("a"), "select 1"}));
 }
 
 TEST(LoadSelectedEntry, FollowsTheCursorTestUnlessAnArrowKeyWasPressed) {
@@ -200,9 +240,9 @@ TEST(LoadSelectedEntry, FollowsTheCursorTestUnlessAnArrowKeyWasPressed) {
         std::string shown;
     };
     const std::vector<Case> cases = {
-        {true, false, "b.tsd"},
-        {false, false, "a.tsd"},
-        {false, true, "b.tsd"},
+        {true, false, "b"},
+        {false, false, "a"},
+        {false, true, "b"},
     };
     for (const Case& c : cases) {
         Dialog dialog({"a", "b", "c"}, 0);
@@ -213,7 +253,7 @@ TEST(LoadSelectedEntry, FollowsTheCursorTestUnlessAnArrowKeyWasPressed) {
         dialog.controls.cursorInItem = c.cursorInItem;
         dialog.model.LoadSelectedEntry();
         EXPECT_EQ(dialog.model.selectedIndex(), 1);
-        EXPECT_EQ(dialog.model.currentEntry().documentPath, c.shown);
+        EXPECT_EQ(dialog.model.currentEntry().documentPath, dialog.Document(c.shown));
         EXPECT_FALSE(dialog.model.arrowKeyPressed());
     }
 }
@@ -232,25 +272,23 @@ TEST(LoadSelectedEntry, ShowsTheFieldsInDisplayOrder) {
     Dialog dialog({"a", "b"}, 0);
     dialog.Click(1);
     EXPECT_EQ(dialog.controls.calls,
-              (std::vector<std::string>{"field 1001=b.tsd", "field 1003=b_desc.png",
-                                        "field 1002=b_thumb.jpg", "clear", "append a.tsd",
-                                        "append b.tsd", "select 1"}));
+              (std::vector<std::string>{
+                  "field 1001=" + dialog.Document("b"), "field 1003=" + dialog.Description("b"),
+                  "field 1002=" + dialog.Thumbnail("b"), "clear", "append " + dialog.Document("a"),
+                  "append " + dialog.Document("b"), "select 1"}));
 }
 
 TEST(CountField, StaysBlankUntilTheFirstAdd) {
-    test::FakeControls controls;
-    RecordingMessageBox messages;
-    ScriptedFolderChooser chooser;
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    model.currentEntry() = Entry("a");
-    model.currentEntry().descriptionPath.clear();
-    model.AddCurrentEntry();
-    EXPECT_TRUE(controls.count.empty());
-    model.currentEntry() = Entry("a");
-    model.AddCurrentEntry();
-    EXPECT_EQ(controls.calls,
-              (std::vector<std::string>{"clear", "append a.tsd", "select 0", "field 1008=1"}));
+    Dialog dialog;
+    dialog.Drop("a", {EntryField::Description});
+    dialog.model.AddCurrentEntry();
+    EXPECT_TRUE(dialog.controls.count.empty());
+    dialog.Drop("a");
+    dialog.controls.calls.clear();
+    dialog.model.AddCurrentEntry();
+    EXPECT_EQ(dialog.controls.calls,
+              (std::vector<std::string>{"clear", "append " + dialog.Document("a"), "select 0",
+                                        "field 1008=1"}));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "model/MainDialogModel.h"
+#include "support/BuiltExhibition.h"
 #include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
@@ -7,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,19 +24,8 @@ protected:
         model.Initialise();
     }
 
-    // An entry folder holding the named files; names ending in _w / _t are wide / tall images.
     void Folder(const std::string& number, const std::vector<std::string>& names) {
-        std::filesystem::create_directories(show.path() / number);
-        for (const std::string& name : names) {
-            const std::string path = show / (number + "/" + name);
-            if (name.find("_w.") != std::string::npos) {
-                test::WritePng(path, 40, 20);
-            } else if (name.find("_t.") != std::string::npos) {
-                test::WritePng(path, 20, 40);
-            } else {
-                test::WriteFile(path, "x");
-            }
-        }
+        test::WriteEntryFolder(show, number, names);
     }
 
     std::string P(const std::string& relative) const { return show / test::Native(relative); }
@@ -49,11 +38,10 @@ protected:
     MainDialogModel model{controls, messages, chooser};
 };
 
-TEST_F(Reload, BuildsOneEntryPerFolderUntilTheFirstGap) {
-    Folder("00", {"a.tsd", "a_w.png", "a_t.png", "model.dat"});
+TEST_F(Reload, AsksThenSelectsAndShowsTheFirstEntry) {
+    Folder("00", {"a.tsd", "a_w.png", "a_t.png"});
     Folder("01", {"b.tsd", "b_w.png", "b_t.png"});
     Folder("02", {"c.tsd", "c_w.png", "c_t.png"});
-    Folder("04", {"e.tsd", "e_w.png", "e_t.png"});
     EXPECT_TRUE(model.ReloadExhibition(Exhibition()));
 
     const EntryList expected = {{P("00/a.tsd"), P("00/a_w.png"), P("00/a_t.png"), {}},
@@ -71,37 +59,24 @@ TEST_F(Reload, BuildsOneEntryPerFolderUntilTheFirstGap) {
                                   {RecordingMessageBox::Kind::Ask, kQuestion}}));
 }
 
-TEST_F(Reload, FieldsAFolderLacksAreInheritedFromThePreviousOne) {
-    model.currentEntry() = {"/earlier.tsd", "/earlier_w.png", "/earlier_t.png", {"data"}};
-    Folder("00", {"A.tsd", "b.tsd", "a_w.png"});
-    Folder("01", {"c_t.png", "notes.txt", "sub.tsd/x"});
-    test::WriteFile(show.path() / "02", "a file named like an entry folder");
+// The reading starts from the current entry: fields no folder supplies come from it.
+TEST_F(Reload, TheCurrentEntrySeedsTheFieldsNoFolderSupplies) {
+    Folder("00", {"a.tsd", "a_w.png"});
+    Folder("src", {"earlier_t.png"});
+    model.HandleDroppedFiles({P("src/earlier_t.png")});
     EXPECT_TRUE(model.ReloadExhibition(Exhibition()));
-
-    const EntryList expected = {{P("00/b.tsd"), P("00/a_w.png"), "/earlier_t.png", {"data"}},
-                                {P("00/b.tsd"), P("00/a_w.png"), P("01/c_t.png"), {"data"}},
-                                {P("00/b.tsd"), P("00/a_w.png"), P("01/c_t.png"), {"data"}}};
-    EXPECT_EQ(model.entries(), expected);
+    EXPECT_EQ(model.entries(),
+              (EntryList{{P("00/a.tsd"), P("00/a_w.png"), P("src/earlier_t.png"), {}}}));
 }
 
 TEST_F(Reload, WithoutFolderZeroTheListEndsEmptyAndTheFieldsStay) {
-    model.currentEntry() = {"/kept.tsd", "", "", {}};
+    Folder("src", {"kept.tsd"});
+    model.HandleDroppedFiles({P("src/kept.tsd")});
     EXPECT_TRUE(model.ReloadExhibition(Exhibition()));
     EXPECT_TRUE(model.entries().empty());
     EXPECT_EQ(controls.count, "0");
     EXPECT_EQ(model.selectedIndex(), -1);
-    EXPECT_EQ(model.currentEntry().documentPath, "/kept.tsd");
-}
-
-TEST_F(Reload, ReadsAtMostOneHundredFolders) {
-    for (int i = 0; i < 100; ++i) {
-        char number[8];
-        std::snprintf(number, sizeof number, "%02d", i);
-        Folder(number, {});
-    }
-    Folder("100", {"x.tsd"});
-    EXPECT_TRUE(model.ReloadExhibition(Exhibition()));
-    EXPECT_EQ(model.entries().size(), 100u);
+    EXPECT_EQ(model.currentEntry().documentPath, P("src/kept.tsd"));
 }
 
 TEST_F(Reload, TheAnswerDecidesWhetherTheRestOfTheDropIsRead) {
@@ -112,15 +87,18 @@ TEST_F(Reload, TheAnswerDecidesWhetherTheRestOfTheDropIsRead) {
         std::size_t entries;
         std::string document;
     };
-    for (const Case& c : {Case{false, 0, "/before.tsd"}, Case{true, 1, P("later.tsd")}}) {
-        model.entries().clear();
-        model.currentEntry() = {"/before.tsd", "", "", {}};
+    test::WriteFile(show.path() / "before.tsd", "x");
+    for (const Case& c : {Case{false, 0, P("before.tsd")}, Case{true, 1, P("later.tsd")}}) {
+        test::FakeControls fields;
+        MainDialogModel dialog{fields, messages, chooser};
+        dialog.Initialise();
+        dialog.HandleDroppedFiles({P("before.tsd")});
         messages.answers = {c.answer};
-        model.HandleDroppedFiles({Exhibition(), P("later.tsd")});
-        EXPECT_EQ(model.entries().size(), c.entries);
-        EXPECT_EQ(model.currentEntry().documentPath, c.document);
+        dialog.HandleDroppedFiles({Exhibition(), P("later.tsd")});
+        EXPECT_EQ(dialog.entries().size(), c.entries);
+        EXPECT_EQ(dialog.currentEntry().documentPath, c.document);
         if (c.answer) {
-            EXPECT_EQ(model.currentEntry().thumbnailPath, P("00/a_w.png"));
+            EXPECT_EQ(dialog.currentEntry().thumbnailPath, P("00/a_w.png"));
         }
     }
 }

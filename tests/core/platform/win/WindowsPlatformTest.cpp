@@ -1,4 +1,4 @@
-#include "model/MainDialogModel.h"
+#include "exhibition/Exhibition.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/ListFolder.h"
@@ -6,7 +6,6 @@
 #include "platform/TextCodec.h"
 #include "platform/win/CopyTarget.h"
 #include "platform/win/WidePath.h"
-#include "support/FakeControls.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedFolderChooser.h"
@@ -27,16 +26,14 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-// Builds the item a.tsd, a_t.jpg, a_d.png of source into folder as the window does and
-// gives the messages shown.
+// Builds the item a.tsd, a_t.jpg, a_d.png of source into folder and gives the messages
+// shown.
 std::vector<std::string> BuildOneItem(const TempDir& source, const std::string& folder) {
-    test::FakeControls controls;
     RecordingMessageBox messages;
     ScriptedFolderChooser chooser({folder});
-    MainDialogModel model(controls, messages, chooser);
-    model.Initialise();
-    model.entries() = {{source / "a.tsd", source / "a_t.jpg", source / "a_d.png", {}}};
-    model.BuildExhibition();
+    Exhibition exhibition;
+    exhibition.Insert(0, {source / "a.tsd", source / "a_t.jpg", source / "a_d.png", {}});
+    exhibition.Build({}, BuildServices{messages, chooser, {}});
     // The check's question (answered Yes) is not what these cases are about.
     std::vector<std::string> shown;
     for (const RecordingMessageBox::Call& call : messages.calls) {

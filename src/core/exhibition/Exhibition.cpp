@@ -1,0 +1,83 @@
+#include "exhibition/Exhibition.h"
+
+#include "exhibition/BuiltExhibition.h"
+#include "exhibition/DroppedFile.h"
+#include "exhibition/EntryCheck.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace lumo {
+
+namespace {
+
+const char* const kMissingElement = "エラー　要素が足りません";
+
+std::vector<EntryField> MissingFields(const ExhibitionEntry& entry) {
+    std::vector<EntryField> missing;
+    if (entry.documentPath.empty()) {
+        missing.push_back(EntryField::Document);
+    }
+    if (entry.thumbnailPath.empty()) {
+        missing.push_back(EntryField::Thumbnail);
+    }
+    if (entry.descriptionPath.empty()) {
+        missing.push_back(EntryField::Description);
+    }
+    return missing;
+}
+
+} // namespace
+
+ItemAddition Exhibition::AppendItem(const std::vector<std::string>& files) {
+    ExhibitionEntry entry;
+    std::vector<std::string> ignored;
+    for (const std::string& file : files) {
+        if (!ClassifyDroppedFile(entry, file)) {
+            ignored.push_back(file);
+        }
+    }
+    ItemAddition addition = Insert(entries_.size(), entry);
+    addition.ignored = std::move(ignored);
+    return addition;
+}
+
+ItemAddition Exhibition::Insert(std::size_t position, const ExhibitionEntry& entry) {
+    ItemAddition addition;
+    addition.position = std::min(position, entries_.size());
+    addition.missing = MissingFields(entry);
+    if (!addition.missing.empty()) {
+        addition.reason = kMissingElement;
+        return addition;
+    }
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(addition.position), entry);
+    addition.added = true;
+    return addition;
+}
+
+void Exhibition::Remove(std::size_t position) {
+    if (position < entries_.size()) {
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position));
+    }
+}
+
+void Exhibition::Swap(std::size_t first, std::size_t second) {
+    if (first < entries_.size() && second < entries_.size()) {
+        std::swap(entries_[first], entries_[second]);
+    }
+}
+
+void Exhibition::Load(const std::string& documentPath, const ExhibitionEntry& accumulator) {
+    entries_ = ReadBuiltExhibition(documentPath, accumulator);
+}
+
+ProblemList Exhibition::Check() const {
+    return CheckEntries(entries_, ResourceFolder()).problems;
+}
+
+BuildOutcome Exhibition::Build(const std::string& browseStartPath, const BuildServices& services) {
+    return BuildExhibition(entries_, browseStartPath, services);
+}
+
+} // namespace lumo
