@@ -133,7 +133,7 @@ std::string HomeFolder() {
 }
 
 std::string UserStateFolder() {
-    // The base directory specification asks for an absolute path; a relative one is ignored.
+    // Only an absolute XDG_STATE_HOME counts; a relative one is ignored.
     if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
         return std::string(state) + "/lumo";
     }
