@@ -18,13 +18,6 @@ bool SameSource(const std::string& a, const std::string& b) {
     return first && first == IdentityOf(b);
 }
 
-std::string WithoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && IsFolderSeparator(path.back())) {
-        path.pop_back();
-    }
-    return path;
-}
-
 // The name a source gets in the entry folder, compared as Windows compares names (letter
 // case aside, across all of Unicode), since exhibitions are opened there.
 std::u16string NameKey(const std::string& name) {

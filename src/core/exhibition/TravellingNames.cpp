@@ -38,16 +38,6 @@ void CheckCaseCollisions(const std::vector<std::string>& files, std::size_t inde
 
 } // namespace
 
-std::string WithoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && IsFolderSeparator(path.back())) {
-        path.pop_back();
-    }
-    return path;
-}
-
-std::string LastName(const std::string& path) {
-    return FileNamePart(WithoutTrailingSeparators(path));
-}
 
 void CheckTravellingNames(const ExhibitionEntry& entry, const std::vector<std::string>& dataPaths,
                           std::size_t index, ProblemList& problems) {

@@ -17,9 +17,4 @@ namespace lumo {
 void CheckTravellingNames(const ExhibitionEntry& entry, const std::vector<std::string>& dataPaths,
                           std::size_t index, ProblemList& problems);
 
-std::string WithoutTrailingSeparators(std::string path);
-
-// The last part of a path, trailing separators left out.
-std::string LastName(const std::string& path);
-
 } // namespace lumo

@@ -59,4 +59,15 @@ std::string LowerAscii(std::string text) {
     return text;
 }
 
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && IsFolderSeparator(path.back())) {
+        path.pop_back();
+    }
+    return path;
+}
+
+std::string LastName(const std::string& path) {
+    return FileNamePart(WithoutTrailingSeparators(path));
+}
+
 } // namespace lumo

@@ -39,4 +39,10 @@ bool IsFolderSeparator(char c);
 // Windows, whatever the letter case); trailing separators are ignored. Never on POSIX.
 bool IsDeviceName(const std::string& name);
 
+// The path without the separators that end it (a lone root separator stays).
+std::string WithoutTrailingSeparators(std::string path);
+
+// The last part of a path, trailing separators left out.
+std::string LastName(const std::string& path);
+
 } // namespace lumo
