@@ -1,5 +1,7 @@
 #include "platform/FileCopy.h"
 
+#include "platform/posix/SystemError.h"
+
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -139,14 +141,17 @@ bool CopyContent(int in, int out, std::uint64_t size, const CopyProgress& progre
 
 } // namespace
 
-bool CopyFileReplacing(const std::string& source, const std::string& target,
-                       const CopyProgress& progress) {
+FileResult CopyFileWithReason(const std::string& source, const std::string& target,
+                              const CopyProgress& progress) {
     // Non-blocking so that a named pipe given as source fails instead of waiting for a
     // writer; regular files ignore the flag.
     FileDescriptor in(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat from {};
-    if (!in.valid() || ::fstat(in.get(), &from) != 0 || !S_ISREG(from.st_mode)) {
-        return false;
+    if (!in.valid() || ::fstat(in.get(), &from) != 0) {
+        return ErrnoFailure(errno);
+    }
+    if (!S_ISREG(from.st_mode)) {
+        return ErrnoFailure(S_ISDIR(from.st_mode) ? EISDIR : EINVAL);
     }
 
     // The target is not truncated on open: it might be the source itself under another
@@ -155,20 +160,30 @@ bool CopyFileReplacing(const std::string& source, const std::string& target,
     FileDescriptor out(
         ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, from.st_mode & 0777));
     struct stat to {};
-    if (!out.valid() || ::fstat(out.get(), &to) != 0 || !S_ISREG(to.st_mode) ||
-        (to.st_dev == from.st_dev && to.st_ino == from.st_ino)) {
-        return false;
+    if (!out.valid() || ::fstat(out.get(), &to) != 0) {
+        return ErrnoFailure(errno);
+    }
+    if (!S_ISREG(to.st_mode)) {
+        return ErrnoFailure(EINVAL);
+    }
+    if (to.st_dev == from.st_dev && to.st_ino == from.st_ino) {
+        return FileResult::Failure(FileFailure::Failed, "コピー先がコピー元と同じファイルです");
     }
 
-    const bool copied =
+    bool copied =
         ::ftruncate(out.get(), 0) == 0 &&
         CopyContent(in.get(), out.get(), static_cast<std::uint64_t>(from.st_size), progress);
-    if (!out.close() || !copied) {
+    int error = copied ? 0 : errno;
+    if (!out.close() && copied) {
+        copied = false;
+        error = errno;
+    }
+    if (!copied) {
         // The old content is gone already; a partial copy must not pass for a good one.
         ::unlink(target.c_str());
-        return false;
+        return ErrnoFailure(error);
     }
-    return true;
+    return FileResult::Success();
 }
 
 } // namespace lumo

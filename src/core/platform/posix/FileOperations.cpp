@@ -1,0 +1,204 @@
+#include "platform/FileOperations.h"
+
+#include "platform/posix/SystemError.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace lumo {
+
+namespace {
+
+FileResult Outcome(bool done) {
+    return done ? FileResult::Success() : ErrnoFailure(errno);
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+bool IsDotName(std::string_view name) {
+    return name == "." || name == "..";
+}
+
+// The names in an open folder, read whole before anything in it is removed.
+std::vector<std::string> NamesIn(int folder) {
+    std::vector<std::string> names;
+    const int listing = ::dup(folder);
+    DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (dir == nullptr) {
+        if (listing >= 0) {
+            ::close(listing);
+        }
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsDotName(entry->d_name)) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    return names;
+}
+
+// Empties the folder open as parent's entry name and removes it; every folder is opened
+// without following links, so a link is only ever unlinked. The first failure is kept
+// while the rest is still removed.
+void RemoveEntry(int parent, const std::string& name, int& firstError) {
+    struct stat status {};
+    if (::fstatat(parent, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT && firstError == 0) {
+            firstError = errno;
+        }
+        return;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        Descriptor folder(
+            ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!folder.valid()) {
+            firstError = firstError != 0 ? firstError : errno;
+            return;
+        }
+        for (const std::string& inner : NamesIn(folder.get())) {
+            RemoveEntry(folder.get(), inner, firstError);
+        }
+    }
+    if (::unlinkat(parent, name.c_str(), S_ISDIR(status.st_mode) ? AT_REMOVEDIR : 0) != 0 &&
+        errno != ENOENT && firstError == 0) {
+        firstError = errno;
+    }
+}
+
+} // namespace
+
+PathKind KindAt(const std::string& path) {
+    struct stat status {};
+    if (path.empty() || ::lstat(path.c_str(), &status) != 0) {
+        return errno == ENOENT || errno == ENOTDIR || path.empty() ? PathKind::Missing
+                                                                   : PathKind::Other;
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return PathKind::Link;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return PathKind::Folder;
+    }
+    return S_ISREG(status.st_mode) ? PathKind::File : PathKind::Other;
+}
+
+FileResult MakeFolder(const std::string& path) {
+    return Outcome(::mkdir(path.c_str(), 0777) == 0);
+}
+
+FileResult MovePath(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return FileResult::Success();
+    }
+    // File systems without the no-replace flag: a look first, then the plain rename,
+    // which would replace an empty folder or a file.
+    if (errno != EINVAL) {
+        return ErrnoFailure(errno);
+    }
+    struct stat status {};
+    if (::lstat(to.c_str(), &status) == 0) {
+        return ErrnoFailure(EEXIST);
+    }
+    return Outcome(::rename(from.c_str(), to.c_str()) == 0);
+}
+
+FileResult ReplaceFile(const std::string& from, const std::string& target) {
+    return Outcome(::rename(from.c_str(), target.c_str()) == 0);
+}
+
+FileResult LinkFile(const std::string& existing, const std::string& link) {
+    if (::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), 0) == 0) {
+        return FileResult::Success();
+    }
+    const int error = errno;
+    // EPERM: a file system without links (FAT) or the system's hard link protection.
+    if (error == EPERM || error == EXDEV || error == EMLINK || error == EOPNOTSUPP ||
+        error == ENOSYS) {
+        return FileResult::Failure(FileFailure::NoLinks, std::strerror(error));
+    }
+    return ErrnoFailure(error);
+}
+
+FileResult FlushFile(const std::string& path) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (!file.valid() || ::fstat(file.get(), &status) != 0) {
+        return ErrnoFailure(errno);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return ErrnoFailure(EINVAL);
+    }
+    return Outcome(::fsync(file.get()) == 0);
+}
+
+FileResult FlushFolder(const std::string& path) {
+    Descriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
+        return ErrnoFailure(errno);
+    }
+    // Some file systems keep no folder data of their own to flush and say so.
+    return Outcome(::fsync(folder.get()) == 0 || errno == EINVAL);
+}
+
+FileResult WriteNewFile(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return ErrnoFailure(errno);
+    }
+    std::size_t written = 0;
+    int error = 0;
+    while (written < bytes.size() && error == 0) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n >= 0) {
+            written += static_cast<std::size_t>(n);
+        } else if (errno != EINTR) {
+            error = errno;
+        }
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(path.c_str());
+        return ErrnoFailure(error);
+    }
+    return FileResult::Success();
+}
+
+FileResult RemoveTree(const std::string& path) {
+    int firstError = 0;
+    RemoveEntry(AT_FDCWD, path, firstError);
+    return firstError == 0 ? FileResult::Success() : ErrnoFailure(firstError);
+}
+
+} // namespace lumo
