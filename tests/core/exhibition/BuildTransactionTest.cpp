@@ -237,12 +237,12 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
     const Outcomes outcomes = Expected(scenario);
     for (const Case& c : cases) {
         test::TempDir state;
-        const BuildRecords records(state.path().string());
+        const BuildRecords records(Utf8FromPath(state.path()));
         ExhibitionFolders folders(scenario.oldItems);
         FaultyFileOperations ops;
         ops.crashAt(c.call, c.killedAt);
         BuildInto(ops, folders, scenario.newItems, &records);
-        EXPECT_EQ(TakeSnapshot(state.path().string()).size(), 2u) << "the folder and one record";
+        EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 2u) << "the folder and one record";
 
         FaultyFileOperations system;
         const std::vector<RecoveryReport> reports = records.recover(system);
@@ -250,12 +250,12 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
         EXPECT_EQ(reports[0].action, c.action);
         EXPECT_TRUE(reports[0].result.ok());
         EXPECT_EQ(TakeSnapshot(folders.show()), c.committed ? outcomes.after : outcomes.before);
-        EXPECT_EQ(TakeSnapshot(state.path().string()).size(), 1u) << "the record is gone";
+        EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 1u) << "the record is gone";
         EXPECT_TRUE(records.recover(system).empty());
     }
 
     test::TempDir state;
-    const BuildRecords records(state.path().string());
+    const BuildRecords records(Utf8FromPath(state.path()));
     ExhibitionFolders folders(scenario.oldItems);
     SystemFileOperations ops;
     BuildTransaction live(ops, &records);
@@ -264,7 +264,7 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
     ASSERT_TRUE(StageExhibition(ops, folders, live.stagingFolder(), scenario.newItems));
     EXPECT_TRUE(live.commit().ok());
     EXPECT_EQ(TakeSnapshot(folders.show()), outcomes.after);
-    EXPECT_EQ(TakeSnapshot(state.path().string()).size(), 1u);
+    EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 1u);
 }
 
 } // namespace

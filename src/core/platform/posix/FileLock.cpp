@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <utility>
 
 namespace lumo {
 
@@ -59,24 +58,6 @@ bool StillAt(int fd, const std::string& path) {
 }
 
 } // namespace
-
-FileLock::~FileLock() {
-    release();
-}
-
-FileLock::FileLock(FileLock&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNone)), path_(std::move(other.path_)),
-      contents_(std::move(other.contents_)) {}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        release();
-        handle_ = std::exchange(other.handle_, kNone);
-        path_ = std::move(other.path_);
-        contents_ = std::move(other.contents_);
-    }
-    return *this;
-}
 
 // The file is written and locked under a temporary name and only then moved to path, so
 // that nobody ever finds it there unlocked.

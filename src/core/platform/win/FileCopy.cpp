@@ -39,10 +39,6 @@ DWORD CALLBACK OnProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_INTEGE
     return PROGRESS_CONTINUE;
 }
 
-FileResult Failure(DWORD error) {
-    return FileResult::Failure(FileFailure::Failed, SystemErrorText(error));
-}
-
 } // namespace
 
 bool IsRefusedCopyTarget(unsigned long attributes) {
@@ -59,10 +55,10 @@ FileResult CopyFileWithReason(const std::string& source, const std::string& targ
     const std::optional<ULONGLONG> size = RegularFileSize(from);
     if (!sourceIdentity || !size) {
         const DWORD error = GetLastError();
-        return Failure(error != ERROR_SUCCESS ? error : ERROR_INVALID_PARAMETER);
+        return WindowsFailure(error != ERROR_SUCCESS ? error : ERROR_INVALID_PARAMETER);
     }
     if (IsRefusedCopyTarget(GetFileAttributesW(to.c_str()))) {
-        return Failure(ERROR_INVALID_PARAMETER);
+        return WindowsFailure(ERROR_INVALID_PARAMETER);
     }
     // Copying a file onto itself, under whatever name, would truncate it.
     if (IdentityOf(target) == sourceIdentity) {
@@ -74,7 +70,7 @@ FileResult CopyFileWithReason(const std::string& source, const std::string& targ
         [&] { return CopyFileExW(from.c_str(), to.c_str(), OnProgress, &state, nullptr, 0) != 0; },
         TransientErrors::Sharing);
     if (!copied) {
-        return Failure(GetLastError());
+        return WindowsFailure(GetLastError());
     }
     // Some systems never call the progress routine; the file then counts when it is done.
     if (!state.called && progress) {
