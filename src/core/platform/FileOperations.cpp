@@ -20,7 +20,7 @@ FileResult SystemFileOperations::move(const std::string& from, const std::string
 }
 
 FileResult SystemFileOperations::replaceFile(const std::string& from, const std::string& target) {
-    return ReplaceFile(from, target);
+    return MoveFileOver(from, target);
 }
 
 FileResult SystemFileOperations::flushFile(const std::string& path) {

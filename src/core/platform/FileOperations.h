@@ -23,7 +23,7 @@ FileResult MovePath(const std::string& from, const std::string& to);
 
 // Renames a file over the file at target in one step: a reader sees the old file or the
 // new one, never neither. Retried and reported like MovePath.
-FileResult ReplaceFile(const std::string& from, const std::string& target);
+FileResult MoveFileOver(const std::string& from, const std::string& target);
 
 // Makes link a second name of the file existing; NoLinks where the file system cannot
 // (no hard links, another volume, too many links), so that the caller copies instead.

@@ -48,8 +48,7 @@ TEST(BuildJournalTest, OnlyExhibitionNamesAreEverMoved) {
          JournalState::Corrupt},
         {"no entry folder 99", "lumo build journal 1\nnew\t99\nend\n", JournalState::Corrupt},
         {"an unknown line", "lumo build journal 1\nmove\t00\nend\n", JournalState::Corrupt},
-        {"lines after the end", "lumo build journal 1\nend\nnew\t00\nend\n",
-         JournalState::Corrupt},
+        {"lines after the end", "lumo build journal 1\nend\nnew\t00\nend\n", JournalState::Corrupt},
         {"an empty journal", "lumo build journal 1\nend\n", JournalState::Complete},
     };
     TempDir temp;

@@ -242,7 +242,8 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
         FaultyFileOperations ops;
         ops.crashAt(c.call, c.killedAt);
         BuildInto(ops, folders, scenario.newItems, &records);
-        EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 2u) << "the folder and one record";
+        EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 2u)
+            << "the folder and one record";
 
         FaultyFileOperations system;
         const std::vector<RecoveryReport> reports = records.recover(system);

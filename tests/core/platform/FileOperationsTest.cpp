@@ -1,6 +1,6 @@
+#include "platform/FileOperations.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileLock.h"
-#include "platform/FileOperations.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -33,26 +33,30 @@ TEST(FileOperationsTest, FailuresSayWhatAndWhy) {
     const std::vector<Case> cases = {
         {"move of nothing", [](const TempDir& t) { return MovePath(t / "none", t / "x"); },
          FileFailure::Missing},
-        {"move onto a file", [](const TempDir& t) { return MovePath(t / "folder", t / "file.txt"); },
+        {"move onto a file",
+         [](const TempDir& t) { return MovePath(t / "folder", t / "file.txt"); },
          FileFailure::Exists},
         {"move onto an empty folder",
          [](const TempDir& t) { return MovePath(t / "file.txt", t / "empty"); },
          FileFailure::Exists},
         {"move of a folder onto an empty one",
-         [](const TempDir& t) { return MovePath(t / "folder", t / "empty"); },
-         FileFailure::Exists},
-        {"replace by nothing", [](const TempDir& t) { return ReplaceFile(t / "none", t / "file.txt"); },
+         [](const TempDir& t) { return MovePath(t / "folder", t / "empty"); }, FileFailure::Exists},
+        {"replace by nothing",
+         [](const TempDir& t) { return MoveFileOver(t / "none", t / "file.txt"); },
          FileFailure::Missing},
         {"link to nothing", [](const TempDir& t) { return LinkFile(t / "none", t / "x"); },
          FileFailure::Missing},
         {"link onto a file",
-         [](const TempDir& t) { return LinkFile(t / "file.txt", t / test::Native("folder/inner.txt")); },
+         [](const TempDir& t) {
+             return LinkFile(t / "file.txt", t / test::Native("folder/inner.txt"));
+         },
          FileFailure::Exists},
         {"folder that exists", [](const TempDir& t) { return MakeFolder(t / "empty"); },
          FileFailure::Exists},
         {"folder where a file is", [](const TempDir& t) { return MakeFolder(t / "file.txt"); },
          FileFailure::Exists},
-        {"folder in nothing", [](const TempDir& t) { return MakeFolder(t / test::Native("none/x")); },
+        {"folder in nothing",
+         [](const TempDir& t) { return MakeFolder(t / test::Native("none/x")); },
          FileFailure::Missing},
         {"new file where one is",
          [](const TempDir& t) { return WriteNewFile(t / "file.txt", "other"); },
@@ -85,7 +89,7 @@ TEST(FileOperationsTest, StepsDoWhatTheySay) {
     EXPECT_EQ(KindAt(temp / "folder"), PathKind::Missing);
 
     WriteFile(temp / "new.txt", "new");
-    EXPECT_TRUE(ReplaceFile(temp / "new.txt", temp / "file.txt").ok());
+    EXPECT_TRUE(MoveFileOver(temp / "new.txt", temp / "file.txt").ok());
     EXPECT_EQ(ReadFile(temp / "file.txt"), "new");
     EXPECT_EQ(KindAt(temp / "new.txt"), PathKind::Missing);
 

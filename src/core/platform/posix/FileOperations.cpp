@@ -129,7 +129,7 @@ FileResult MovePath(const std::string& from, const std::string& to) {
     return Outcome(::rename(from.c_str(), to.c_str()) == 0);
 }
 
-FileResult ReplaceFile(const std::string& from, const std::string& target) {
+FileResult MoveFileOver(const std::string& from, const std::string& target) {
     return Outcome(::rename(from.c_str(), target.c_str()) == 0);
 }
 

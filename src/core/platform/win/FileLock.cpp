@@ -104,8 +104,7 @@ FileResult FileLock::remove() {
     }
     FILE_DISPOSITION_INFO dispose{TRUE};
     const FileResult removed =
-        SetFileInformationByHandle(AsHandle(handle_), FileDispositionInfo, &dispose,
-                                   sizeof dispose)
+        SetFileInformationByHandle(AsHandle(handle_), FileDispositionInfo, &dispose, sizeof dispose)
             ? FileResult::Success()
             : WindowsFailure(GetLastError());
     release();

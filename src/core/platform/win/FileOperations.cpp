@@ -53,9 +53,9 @@ FileResult MoveFailure() {
 FileResult Move(const std::string& from, const std::string& to, DWORD flags) {
     const std::wstring source = LongPath(from);
     const std::wstring target = LongPath(to);
-    const bool moved = RetryTransient(
-        [&] { return MoveFileExW(source.c_str(), target.c_str(), flags) != 0; },
-        TransientErrors::SharingOrAccessDenied, kMovePatienceMs);
+    const bool moved =
+        RetryTransient([&] { return MoveFileExW(source.c_str(), target.c_str(), flags) != 0; },
+                       TransientErrors::SharingOrAccessDenied, kMovePatienceMs);
     return moved ? FileResult::Success() : MoveFailure();
 }
 
@@ -88,8 +88,7 @@ bool RemoveFile(const std::wstring& path, DWORD attributes) {
     if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
-    return RetryTransient([&] { return DeleteFileW(path.c_str()) != 0; },
-                          TransientErrors::Removal);
+    return RetryTransient([&] { return DeleteFileW(path.c_str()) != 0; }, TransientErrors::Removal);
 }
 
 // Removes what is at path; a reparse point (a symbolic link or a junction) is removed
@@ -126,8 +125,8 @@ void RemoveEntry(const std::wstring& path, DWORD& firstError) {
 } // namespace
 
 PathKind KindAt(const std::string& path) {
-    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES
-                                          : GetFileAttributesW(LongPath(path).c_str());
+    const DWORD attributes =
+        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(LongPath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         return path.empty() || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
@@ -152,7 +151,7 @@ FileResult MovePath(const std::string& from, const std::string& to) {
     return Move(from, to, MOVEFILE_WRITE_THROUGH);
 }
 
-FileResult ReplaceFile(const std::string& from, const std::string& target) {
+FileResult MoveFileOver(const std::string& from, const std::string& target) {
     return Move(from, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 

@@ -18,7 +18,8 @@ TEST(FileOperationsPosixTest, RemovingATreeNeverFollowsALink) {
     WriteFile(temp / "outside/kept.txt", "kept");
     WriteFile(temp / "tree/inner/file.txt", "file");
     std::filesystem::create_directory_symlink(temp.path() / "outside", temp.path() / "tree/folder");
-    std::filesystem::create_symlink(temp.path() / "outside/kept.txt", temp.path() / "tree/inner/file");
+    std::filesystem::create_symlink(temp.path() / "outside/kept.txt",
+                                    temp.path() / "tree/inner/file");
     EXPECT_EQ(KindAt(temp / "tree/folder"), PathKind::Link);
 
     EXPECT_TRUE(RemoveTree(temp / "tree").ok());
