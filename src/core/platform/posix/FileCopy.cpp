@@ -1,5 +1,6 @@
 #include "platform/FileCopy.h"
 
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/SystemError.h"
 
 #include <fcntl.h>
@@ -17,30 +18,6 @@ namespace {
 
 constexpr std::size_t kRangeChunk = 16u << 20;
 constexpr std::size_t kBufferSize = 1u << 20;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closes now so that a failing close (a late write error) can be seen.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 enum class Outcome { Done, Failed, Unsupported };
 
@@ -81,21 +58,6 @@ Outcome CopyRanges(int in, int out, std::uint64_t& copied, const CopyProgress& p
             progress(copied);
         }
     }
-}
-
-bool WriteAll(int out, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(out, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 bool CopyBuffered(int in, int out, std::uint64_t& copied, const CopyProgress& progress) {

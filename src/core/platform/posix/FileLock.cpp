@@ -1,6 +1,7 @@
 #include "platform/FileLock.h"
 
 #include "platform/FileOperations.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/SystemError.h"
 
 #include <fcntl.h>
@@ -14,18 +15,6 @@
 namespace lumo {
 
 namespace {
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno != EINTR) {
-            return false;
-        }
-        written += n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-    return true;
-}
 
 bool ReadAll(int fd, std::string& bytes) {
     bytes.clear();
@@ -64,51 +53,46 @@ bool StillAt(int fd, const std::string& path) {
 FileResult FileLock::create(const std::string& path, const std::string& contents) {
     release();
     const std::string temporary = TemporaryName(path);
-    const int fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    FileDescriptor file(::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!file.valid()) {
         return ErrnoFailure(errno);
     }
     FileResult result = FileResult::Success();
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !WriteAll(fd, contents) ||
-        (!contents.empty() && ::fsync(fd) != 0)) {
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0 ||
+        !WriteAll(file.get(), contents.data(), contents.size()) ||
+        (!contents.empty() && ::fsync(file.get()) != 0)) {
         result = ErrnoFailure(errno);
     } else {
         result = MovePath(temporary, path);
     }
     if (!result) {
         ::unlink(temporary.c_str());
-        ::close(fd);
         return result;
     }
-    handle_ = fd;
+    handle_ = file.release();
     path_ = path;
     contents_ = contents;
-    return FileResult::Success();
+    return result;
 }
 
 FileResult FileLock::acquire(const std::string& path) {
     release();
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    FileDescriptor file(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.valid()) {
         return ErrnoFailure(errno);
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return error == EWOULDBLOCK
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+        return errno == EWOULDBLOCK
                    ? FileResult::Failure(FileFailure::InUse, "別のプロセスが使用中です")
-                   : ErrnoFailure(error);
+                   : ErrnoFailure(errno);
     }
-    if (!StillAt(fd, path)) {
-        ::close(fd);
+    if (!StillAt(file.get(), path)) {
         return ErrnoFailure(ENOENT);
     }
-    if (!ReadAll(fd, contents_)) {
-        const int error = errno;
-        ::close(fd);
-        return ErrnoFailure(error);
+    if (!ReadAll(file.get(), contents_)) {
+        return ErrnoFailure(errno);
     }
-    handle_ = fd;
+    handle_ = file.release();
     path_ = path;
     return FileResult::Success();
 }

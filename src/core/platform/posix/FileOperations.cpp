@@ -1,5 +1,6 @@
 #include "platform/FileOperations.h"
 
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/SystemError.h"
 
 #include <dirent.h>
@@ -20,25 +21,6 @@ namespace {
 FileResult Outcome(bool done) {
     return done ? FileResult::Success() : ErrnoFailure(errno);
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
 
 bool IsDotName(std::string_view name) {
     return name == "." || name == "..";
@@ -76,7 +58,7 @@ void RemoveEntry(int parent, const std::string& name, int& firstError) {
         return;
     }
     if (S_ISDIR(status.st_mode)) {
-        Descriptor folder(
+        FileDescriptor folder(
             ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!folder.valid()) {
             firstError = firstError != 0 ? firstError : errno;
@@ -147,7 +129,7 @@ FileResult LinkFile(const std::string& existing, const std::string& link) {
 }
 
 FileResult FlushFile(const std::string& path) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0) {
         return ErrnoFailure(errno);
@@ -159,7 +141,7 @@ FileResult FlushFile(const std::string& path) {
 }
 
 FileResult FlushFolder(const std::string& path) {
-    Descriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid()) {
         return ErrnoFailure(errno);
     }
@@ -168,31 +150,17 @@ FileResult FlushFolder(const std::string& path) {
 }
 
 FileResult WriteNewFile(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!file.valid()) {
         return ErrnoFailure(errno);
     }
-    std::size_t written = 0;
-    int error = 0;
-    while (written < bytes.size() && error == 0) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n >= 0) {
-            written += static_cast<std::size_t>(n);
-        } else if (errno != EINTR) {
-            error = errno;
-        }
+    if (WriteAll(file.get(), bytes.data(), bytes.size()) && ::fsync(file.get()) == 0 &&
+        file.close()) {
+        return FileResult::Success();
     }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(path.c_str());
-        return ErrnoFailure(error);
-    }
-    return FileResult::Success();
+    const int error = errno;
+    ::unlink(path.c_str());
+    return ErrnoFailure(error);
 }
 
 FileResult RemoveTree(const std::string& path) {

@@ -1,12 +1,11 @@
 #include "platform/FileLock.h"
 
+#include "platform/win/Handle.h"
 #include "platform/win/SystemError.h"
 #include "platform/win/TransientRetry.h"
 #include "platform/win/WidePath.h"
 
 #include <windows.h>
-
-#include <algorithm>
 
 namespace lumo {
 
@@ -20,20 +19,6 @@ constexpr DWORD kAccess = GENERIC_READ | GENERIC_WRITE | DELETE;
 
 HANDLE AsHandle(std::intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
-}
-
-bool WriteAll(HANDLE file, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
-        DWORD done = 0;
-        if (!WriteFile(file, bytes.data() + written, chunk, &done, nullptr)) {
-            return false;
-        }
-        written += done;
-    }
-    return true;
 }
 
 bool ReadAll(HANDLE file, std::string& bytes) {

@@ -1,12 +1,12 @@
 #include "platform/FileOperations.h"
 
+#include "platform/win/Handle.h"
 #include "platform/win/SystemError.h"
 #include "platform/win/TransientRetry.h"
 #include "platform/win/WidePath.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string_view>
 
 namespace lumo {
@@ -16,24 +16,6 @@ namespace {
 // A viewer showing the exhibition or a preview in Explorer lets go of its files after a
 // moment; a move waits that long before it counts them as in use.
 constexpr unsigned long kMovePatienceMs = 5000;
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (valid()) {
-            CloseHandle(handle_);
-        }
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
 
 FileResult LastFailure() {
     return WindowsFailure(GetLastError());
@@ -200,16 +182,7 @@ FileResult WriteNewFile(const std::string& path, const std::string& bytes) {
     if (!file.valid()) {
         return LastFailure();
     }
-    std::size_t written = 0;
-    bool ok = true;
-    while (ok && written < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 30));
-        DWORD done = 0;
-        ok = WriteFile(file.get(), bytes.data() + written, chunk, &done, nullptr) != 0;
-        written += done;
-    }
-    if (ok && FlushFileBuffers(file.get())) {
+    if (WriteAll(file.get(), bytes) && FlushFileBuffers(file.get())) {
         return FileResult::Success();
     }
     const FileResult failure = LastFailure();
