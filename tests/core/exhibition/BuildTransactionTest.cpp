@@ -1,7 +1,10 @@
 #include "exhibition/BuildTransaction.h"
 #include "core/exhibition/TransactionFixture.h"
 #include "exhibition/BuildRecovery.h"
+#include "exhibition/StartupRecovery.h"
+#include "exhibition/TransactionText.h"
 #include "support/FaultyFileOperations.h"
+#include "support/RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -246,10 +249,12 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
             << "the folder and one record";
 
         FaultyFileOperations system;
-        const std::vector<RecoveryReport> reports = records.recover(system);
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0].action, c.action);
-        EXPECT_TRUE(reports[0].result.ok());
+        RecordingMessageBox messages;
+        RecoverInterruptedBuilds(records, system, messages);
+        const RecoveryReport report{WithTrailingSeparator(folders.show()), c.action, {}};
+        const std::vector<RecordingMessageBox::Call> told = {
+            {RecordingMessageBox::Kind::Show, RecoveryText(report)}};
+        EXPECT_EQ(messages.calls, told);
         EXPECT_EQ(TakeSnapshot(folders.show()), c.committed ? outcomes.after : outcomes.before);
         EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 1u) << "the record is gone";
         EXPECT_TRUE(records.recover(system).empty());
