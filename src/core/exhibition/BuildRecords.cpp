@@ -53,7 +53,12 @@ std::vector<RecoveryReport> BuildRecords::recover(IFileOperations& ops) const {
     std::vector<RecoveryReport> reports;
     for (const std::string& name : FolderEntryNames(folder_)) {
         FileLock record;
-        if (!IsRecordName(name) || !record.acquire(folder_ + kNativeSeparator + name)) {
+        if (name == "." || name == ".." || !record.acquire(folder_ + kNativeSeparator + name)) {
+            continue;
+        }
+        // What a process that ended while creating a record left of it.
+        if (!IsRecordName(name)) {
+            record.remove();
             continue;
         }
         const std::string folder = FirstLine(record.contents());

@@ -248,6 +248,7 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
         EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 2u)
             << "the folder and one record";
 
+        test::WriteFile(state / test::Native("builds/0123.build.99.0.tmp"), "cut short");
         FaultyFileOperations system;
         RecordingMessageBox messages;
         RecoverInterruptedBuilds(records, system, messages);
