@@ -16,7 +16,7 @@ enum class FileStep {
     MakeFolder,
     Move,
     Replace,
-    FlushFile,
+    FlushTree,
     FlushFolder,
     WriteNew,
     RemoveTree,
@@ -61,8 +61,8 @@ public:
     FileResult replaceFile(const std::string& from, const std::string& target) override {
         return run(FileStep::Replace, [&] { return system_.replaceFile(from, target); });
     }
-    FileResult flushFile(const std::string& path) override {
-        return run(FileStep::FlushFile, [&] { return Present(path); });
+    FileResult flushTree(const std::string& folder) override {
+        return run(FileStep::FlushTree, [&] { return Present(folder); });
     }
     FileResult flushFolder(const std::string& path) override {
         return run(FileStep::FlushFolder, [&] { return Present(path); });

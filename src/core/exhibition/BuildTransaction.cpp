@@ -25,28 +25,6 @@ std::vector<std::string> NamesIn(const std::string& folder) {
     return names;
 }
 
-// Every file and folder below folder, and folder itself, on the disk: files first, each
-// folder after what it holds, so that the folder's names point at flushed content.
-TransactionResult FlushTree(const std::string& folder, IFileOperations& ops) {
-    for (const std::string& name : NamesIn(folder)) {
-        const std::string path = folder + kNativeSeparator + name;
-        const PathKind kind = KindAt(path);
-        if (kind == PathKind::Folder) {
-            if (TransactionResult flushed = FlushTree(path, ops); !flushed.ok()) {
-                return flushed;
-            }
-        } else if (kind == PathKind::File) {
-            if (FileResult flushed = ops.flushFile(path); !flushed) {
-                return Unchanged(TransactionStep::Flush, path, std::move(flushed));
-            }
-        }
-    }
-    if (FileResult flushed = ops.flushFolder(folder); !flushed) {
-        return Unchanged(TransactionStep::Flush, folder, std::move(flushed));
-    }
-    return {};
-}
-
 // The staged names in the order they move in, exhibition.tsd last; empty with failure
 // set when the staged folder is no whole exhibition of ours.
 std::vector<std::string> NamesToMoveIn(const WorkingFolder& folder, TransactionResult& failure) {
@@ -159,8 +137,8 @@ TransactionResult BuildTransaction::journalAndMove() {
         std::remove(journal.oldNames.begin(), journal.oldNames.end(), kExhibitionDocumentName),
         journal.oldNames.end());
 
-    if (TransactionResult flushed = FlushTree(folder_->staged, ops_); !flushed.ok()) {
-        return flushed;
+    if (FileResult flushed = ops_.flushTree(folder_->staged); !flushed) {
+        return Unchanged(TransactionStep::Flush, folder_->staged, std::move(flushed));
     }
     if (FileResult written = ops_.writeNewFile(folder_->journal, JournalText(journal)); !written) {
         return Unchanged(TransactionStep::Journal, folder_->journal, std::move(written));

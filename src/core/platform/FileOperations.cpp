@@ -23,8 +23,8 @@ FileResult SystemFileOperations::replaceFile(const std::string& from, const std:
     return MoveFileOver(from, target);
 }
 
-FileResult SystemFileOperations::flushFile(const std::string& path) {
-    return FlushFile(path);
+FileResult SystemFileOperations::flushTree(const std::string& folder) {
+    return FlushTree(folder);
 }
 
 FileResult SystemFileOperations::flushFolder(const std::string& path) {

@@ -29,8 +29,12 @@ FileResult MoveFileOver(const std::string& from, const std::string& target);
 // (no hard links, another volume, too many links), so that the caller copies instead.
 FileResult LinkFile(const std::string& existing, const std::string& link);
 
-// Waits until the file's content, or the folder's list of names, is on the disk.
-FileResult FlushFile(const std::string& path);
+// Waits until everything below folder is on the disk: every file's content and every
+// folder's list of names, the folder's own included. Where the system can, in one pass
+// over the whole file system (as sync does), which is far quicker than file by file.
+FileResult FlushTree(const std::string& folder);
+
+// Waits until the folder's list of names is on the disk.
 FileResult FlushFolder(const std::string& path);
 
 // Creates the file at path (Exists when anything is there), writes bytes and flushes it.
@@ -51,7 +55,7 @@ public:
     virtual FileResult makeFolder(const std::string& path) = 0;
     virtual FileResult move(const std::string& from, const std::string& to) = 0;
     virtual FileResult replaceFile(const std::string& from, const std::string& target) = 0;
-    virtual FileResult flushFile(const std::string& path) = 0;
+    virtual FileResult flushTree(const std::string& folder) = 0;
     virtual FileResult flushFolder(const std::string& path) = 0;
     virtual FileResult writeNewFile(const std::string& path, const std::string& bytes) = 0;
     virtual FileResult removeTree(const std::string& path) = 0;
@@ -66,7 +70,7 @@ public:
     FileResult makeFolder(const std::string& path) override;
     FileResult move(const std::string& from, const std::string& to) override;
     FileResult replaceFile(const std::string& from, const std::string& target) override;
-    FileResult flushFile(const std::string& path) override;
+    FileResult flushTree(const std::string& folder) override;
     FileResult flushFolder(const std::string& path) override;
     FileResult writeNewFile(const std::string& path, const std::string& bytes) override;
     FileResult removeTree(const std::string& path) override;

@@ -61,7 +61,7 @@ TEST(FileOperationsTest, FailuresSayWhatAndWhy) {
         {"new file where one is",
          [](const TempDir& t) { return WriteNewFile(t / "file.txt", "other"); },
          FileFailure::Exists},
-        {"flush of nothing", [](const TempDir& t) { return FlushFile(t / "none"); },
+        {"flush of nothing", [](const TempDir& t) { return FlushTree(t / "none"); },
          FileFailure::Missing},
         {"flush of no folder", [](const TempDir& t) { return FlushFolder(t / "none"); },
          FileFailure::Missing},
@@ -98,11 +98,9 @@ TEST(FileOperationsTest, StepsDoWhatTheySay) {
 
     EXPECT_TRUE(WriteNewFile(temp / "written.txt", "written").ok());
     EXPECT_EQ(ReadFile(temp / "written.txt"), "written");
-    EXPECT_TRUE(FlushFile(temp / "written.txt").ok());
     EXPECT_TRUE(FlushFolder(Utf8FromPath(temp.path())).ok());
-
     std::filesystem::permissions(temp.path() / "written.txt", std::filesystem::perms::owner_read);
-    EXPECT_TRUE(FlushFile(temp / "written.txt").ok());
+    EXPECT_TRUE(FlushTree(Utf8FromPath(temp.path())).ok());
     EXPECT_TRUE(RemoveTree(temp / "moved").ok());
     EXPECT_TRUE(RemoveTree(temp / "written.txt").ok());
     EXPECT_TRUE(RemoveTree(temp / "never there").ok());

@@ -128,16 +128,12 @@ FileResult LinkFile(const std::string& existing, const std::string& link) {
     return ErrnoFailure(error);
 }
 
-FileResult FlushFile(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0) {
+FileResult FlushTree(const std::string& folder) {
+    FileDescriptor tree(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!tree.valid()) {
         return ErrnoFailure(errno);
     }
-    if (!S_ISREG(status.st_mode)) {
-        return ErrnoFailure(EINVAL);
-    }
-    return Outcome(::fsync(file.get()) == 0);
+    return Outcome(::syncfs(tree.get()) == 0);
 }
 
 FileResult FlushFolder(const std::string& path) {

@@ -56,6 +56,12 @@ FileResult Outcome(DWORD error) {
     return error == ERROR_SUCCESS ? FileResult::Success() : WindowsFailure(error);
 }
 
+DWORD FlushFolderNames(const std::wstring& path) {
+    const DWORD error = Flush(path, FILE_FLAG_BACKUP_SEMANTICS);
+    // File systems that keep no folder data of their own to flush say so.
+    return error == ERROR_INVALID_FUNCTION ? ERROR_SUCCESS : error;
+}
+
 bool IsDotName(std::wstring_view name) {
     return name == L"." || name == L"..";
 }
@@ -104,6 +110,43 @@ void RemoveEntry(const std::wstring& path, DWORD& firstError) {
     }
 }
 
+// Flushing needs a handle open for writing, which a read-only file refuses: it is made
+// writable for the moment of the flush.
+DWORD FlushFile(const std::wstring& path, DWORD attributes) {
+    const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly && !SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
+        return GetLastError();
+    }
+    const DWORD error = Flush(path, FILE_FLAG_OPEN_REPARSE_POINT);
+    if (readOnly) {
+        SetFileAttributesW(path.c_str(), attributes);
+    }
+    return error;
+}
+
+// Windows offers no flush of a whole volume to ordinary users: file by file, each folder
+// after what it holds. Reparse points are not entered.
+DWORD FlushEntries(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found,
+                                     FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return GetLastError();
+    }
+    DWORD error = ERROR_SUCCESS;
+    do {
+        const std::wstring path = folder + L"\\" + found.cFileName;
+        const DWORD attributes = found.dwFileAttributes;
+        if (IsDotName(found.cFileName) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+            continue;
+        }
+        error = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FlushEntries(path)
+                                                             : FlushFile(path, attributes);
+    } while (error == ERROR_SUCCESS && FindNextFileW(search, &found));
+    FindClose(search);
+    return error == ERROR_SUCCESS ? FlushFolderNames(folder) : error;
+}
+
 } // namespace
 
 PathKind KindAt(const std::string& path) {
@@ -150,29 +193,12 @@ FileResult LinkFile(const std::string& existing, const std::string& link) {
     return WindowsFailure(error);
 }
 
-// Flushing needs a handle open for writing, which a read-only file refuses: it is made
-// writable for the moment of the flush.
-FileResult FlushFile(const std::string& path) {
-    const std::wstring wide = LongPath(path);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return LastFailure();
-    }
-    const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly && !SetFileAttributesW(wide.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
-        return LastFailure();
-    }
-    const DWORD error = Flush(wide, FILE_FLAG_OPEN_REPARSE_POINT);
-    if (readOnly) {
-        SetFileAttributesW(wide.c_str(), attributes);
-    }
-    return Outcome(error);
+FileResult FlushTree(const std::string& folder) {
+    return Outcome(FlushEntries(LongPath(folder)));
 }
 
 FileResult FlushFolder(const std::string& path) {
-    const DWORD error = Flush(LongPath(path), FILE_FLAG_BACKUP_SEMANTICS);
-    // File systems that keep no folder data of their own to flush say so.
-    return Outcome(error == ERROR_INVALID_FUNCTION ? ERROR_SUCCESS : error);
+    return Outcome(FlushFolderNames(LongPath(path)));
 }
 
 FileResult WriteNewFile(const std::string& path, const std::string& bytes) {
