@@ -73,8 +73,9 @@ TransactionResult BuildTransaction::begin(const std::string& folder) {
     }
     recovery_ = RecoverFolder(folder, ops_);
     if (!recovery_.result.ok()) {
-        // A settling that failed still needs the record; another build's has its own.
-        if (recovery_.result.status == TransactionStatus::Busy) {
+        // Only what is left for a later recovery needs the record; another build running
+        // there has its own.
+        if (recovery_.result.status != TransactionStatus::Pending) {
             record_.remove();
         }
         return recovery_.result;
