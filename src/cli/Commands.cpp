@@ -12,6 +12,7 @@
 #include "platform/ImageProbe.h"
 #include "platform/PathText.h"
 #include "platform/ProgressClosingMessageBox.h"
+#include "platform/StopSignals.h"
 
 #include <exception>
 #include <ostream>
@@ -109,6 +110,14 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         }
         return true;
     };
+    services.confirmReplace = [&request, &console](const std::string& folder) {
+        if (!request.replace) {
+            console.err << "lumo-cli: " << folder
+                        << " holds an exhibition; give --replace to replace it\n";
+        }
+        return request.replace;
+    };
+    services.stopRequested = [] { return StopSignalled(); };
     if (console.showProgress) {
         services.observer = [&progress](const StagingStatus& status) { progress.Show(status); };
     }
@@ -117,15 +126,18 @@ int RunBuild(const BuildRequest& request, const Console& console) {
     switch (outcome.status) {
     case BuildStatus::NoEntries:
     case BuildStatus::TooManyEntries:
+    case BuildStatus::Blocked:
     case BuildStatus::FolderNotEmpty:
+    case BuildStatus::Kept:
+    case BuildStatus::InputFolder:
+    case BuildStatus::Busy:
         return kExitInputError;
     case BuildStatus::Cancelled:
     case BuildStatus::Declined:
     case BuildStatus::NotWritten:
-    case BuildStatus::Busy:
         return kExitFailure;
     case BuildStatus::Written:
-        return outcome.staging.clean() ? kExitSuccess : kExitFailure;
+        return outcome.problemsLeft == 0 ? kExitSuccess : kExitBuiltWithProblems;
     }
     return kExitFailure;
 }

@@ -1,5 +1,7 @@
 #include "exhibition/TransactionText.h"
 
+#include "entry/EntryNumber.h"
+
 namespace lumo {
 
 namespace {
@@ -57,6 +59,33 @@ std::string TransactionFailureText(const TransactionResult& result,
         text += result.file.reason + "\n";
     }
     return text + Outcome(result.status);
+}
+
+std::string StagingFailureText(const StagingResult& staging, const std::string& stagingFolder,
+                               const std::string& exhibitionFolder) {
+    if (staging.failures.empty() || staging.details.empty()) {
+        return {};
+    }
+    const StagingFailure& failure = staging.failures.front();
+    const StagingDetail& detail = staging.details.front();
+    std::string text = "エラー　" + detail.message + "\n";
+    if (failure.step != StagingStep::UpImage && failure.step != StagingStep::DownImage) {
+        text += "項目: " + EntryNumber(failure.entry) + "\n";
+    }
+    if (!detail.source.empty()) {
+        text += "作成元: " + detail.source + "\n";
+    }
+    std::string target = detail.target;
+    if (target.compare(0, stagingFolder.size(), stagingFolder) == 0) {
+        target = exhibitionFolder + target.substr(stagingFolder.size());
+    }
+    if (!target.empty()) {
+        text += "作成先: " + target + "\n";
+    }
+    if (!detail.reason.empty()) {
+        text += detail.reason + "\n";
+    }
+    return text + Outcome(TransactionStatus::Unchanged);
 }
 
 std::string RecoveryText(const RecoveryReport& report) {
