@@ -8,6 +8,7 @@
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryLimits.h"
 #include "exhibition/Exhibition.h"
+#include "exhibition/StartupRecovery.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathText.h"
@@ -102,7 +103,13 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         return kExitInputError;
     }
 
+    // Builds that a crash or a kill interrupted are settled first, wherever they were.
+    const BuildRecords records(UserStateFolder());
+    SystemFileOperations ops;
+    RecoverInterruptedBuilds(records, ops, messages);
+
     BuildServices services{messages, chooser, {}};
+    services.records = &records;
     // The problems are warnings here; the build goes ahead as it always did.
     services.review = [&console](const ProblemList& problems) {
         for (const EntryProblem& problem : problems) {

@@ -10,6 +10,8 @@ examples=$2
 kills=${3:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The records of killed builds stay with the test, not with the user running it.
+export XDG_STATE_HOME=$work/state
 
 item() {
     echo --item "$examples/scenes/$1/$1.tsd" \
@@ -52,6 +54,7 @@ for ((i = 0; i < kills && SECONDS < deadline; i++)); do
     sleep "$(awk -v us="$took" -v r="$RANDOM" 'BEGIN { printf "%.6f", us * r / 32768 / 1e6 }')"
     kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    # Reading the exhibition back settles what the killed build left in its folder.
     "$cli" list "$work/show/exhibition.tsd" >/dev/null 2>&1 || true
     now=$(listing "$work/show")
     if [ "$now" != "$old" ] && [ "$now" != "$new" ]; then
