@@ -72,6 +72,7 @@ ParseResult ItemsRequest(const Grammar& grammar, const GrammarCommand& command) 
          !OnlyValue(grammar.output(), "a folder", request.outputFolder, error))) {
         return Failure(error);
     }
+    request.replace = command.kind == CommandKind::Build && grammar.replace();
     if (!ItemGroups(*command.files, request.items)) {
         return Failure("--item needs at least one file");
     }

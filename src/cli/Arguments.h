@@ -14,6 +14,8 @@ struct BuildRequest {
     std::string outputFolder;
     std::string fromDocument;
     std::vector<std::vector<std::string>> items;
+    // An exhibition already in the folder is replaced rather than refused.
+    bool replace = false;
 };
 
 struct CommandLine {

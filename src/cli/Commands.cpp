@@ -8,10 +8,12 @@
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryLimits.h"
 #include "exhibition/Exhibition.h"
+#include "exhibition/StartupRecovery.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageProbe.h"
 #include "platform/PathText.h"
 #include "platform/ProgressClosingMessageBox.h"
+#include "platform/StopSignals.h"
 
 #include <exception>
 #include <ostream>
@@ -101,7 +103,13 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         return kExitInputError;
     }
 
+    // Builds that a crash or a kill interrupted are settled first, wherever they were.
+    const BuildRecords records(UserStateFolder());
+    SystemFileOperations ops;
+    RecoverInterruptedBuilds(records, ops, messages);
+
     BuildServices services{messages, chooser, {}};
+    services.records = &records;
     // The problems are warnings here; the build goes ahead as it always did.
     services.review = [&console](const ProblemList& problems) {
         for (const EntryProblem& problem : problems) {
@@ -109,6 +117,14 @@ int RunBuild(const BuildRequest& request, const Console& console) {
         }
         return true;
     };
+    services.confirmReplace = [&request, &console](const std::string& folder) {
+        if (!request.replace) {
+            console.err << "lumo-cli: " << folder
+                        << " holds an exhibition; give --replace to replace it\n";
+        }
+        return request.replace;
+    };
+    services.stopRequested = [] { return StopSignalled(); };
     if (console.showProgress) {
         services.observer = [&progress](const StagingStatus& status) { progress.Show(status); };
     }
@@ -117,15 +133,18 @@ int RunBuild(const BuildRequest& request, const Console& console) {
     switch (outcome.status) {
     case BuildStatus::NoEntries:
     case BuildStatus::TooManyEntries:
+    case BuildStatus::Blocked:
     case BuildStatus::FolderNotEmpty:
+    case BuildStatus::Kept:
+    case BuildStatus::InputFolder:
+    case BuildStatus::Busy:
         return kExitInputError;
     case BuildStatus::Cancelled:
     case BuildStatus::Declined:
     case BuildStatus::NotWritten:
-    case BuildStatus::Busy:
         return kExitFailure;
     case BuildStatus::Written:
-        return outcome.staging.clean() ? kExitSuccess : kExitFailure;
+        return outcome.problemsLeft == 0 ? kExitSuccess : kExitBuiltWithProblems;
     }
     return kExitFailure;
 }

@@ -13,6 +13,8 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 // The input was refused (usage, entry count, an incomplete item, a missing file).
 inline constexpr int kExitInputError = 2;
+// Built, with problems the check found left in the show.
+inline constexpr int kExitBuiltWithProblems = 3;
 
 struct Console {
     std::ostream& out;

@@ -18,7 +18,9 @@ const char* const kNotes =
     "In messages (stderr), control characters and bytes that are not UTF-8 are\n"
     "written as \\xHH.\n"
     "\n"
-    "Exit status: 0 success, 1 a failure was reported, 2 the input was refused.";
+    "Exit status: 0 success (build: built, and the check found nothing), 1 a failure\n"
+    "was reported (build: nothing built, DIR unchanged), 2 the input was refused before\n"
+    "anything was written, 3 (build) built, with the check's problems left in the show.";
 
 // An option of one value that may be given once: a second one is kept, to be refused once
 // the parse is over rather than silently win.
@@ -50,10 +52,15 @@ Grammar::Grammar()
         "build", "Builds an exhibition into DIR: numbered entry folders 00, 01, ... with\n"
                  "every file an item needs, up.jpg, down.jpg and exhibition.tsd.\n"
                  "Problems the check finds are printed on stderr as warnings first.\n"
-                 "A DIR that already holds an entry folder is refused.");
+                 "The build is all or nothing: DIR ends up holding the whole new\n"
+                 "exhibition or exactly what it held before. A DIR holding an\n"
+                 "exhibition.tsd is replaced only with --replace; one holding an entry\n"
+                 "folder but no exhibition.tsd is refused.");
     output_ = SingleValue(*build, "--output", "DIR",
                           "the folder to build into, created with its parents\nwhen missing")
                   ->required();
+    replace_ =
+        build->add_flag("--replace")->description("replace the exhibition DIR holds, in place");
     AddItemOptions({build, CommandKind::Build, "--output DIR"});
 
     AddItemOptions(

@@ -32,6 +32,8 @@ public:
     const CLI::App& app() const { return app_; }
     // build's --output.
     const CLI::Option& output() const { return *output_; }
+    // build's --replace.
+    bool replace() const { return replace_->count() > 0; }
     // The command the parse met, or nullptr.
     const GrammarCommand* Given() const;
 
@@ -42,6 +44,7 @@ private:
     CLI::App app_;
     std::vector<GrammarCommand> commands_;
     CLI::Option* output_ = nullptr;
+    CLI::Option* replace_ = nullptr;
 };
 
 } // namespace lumo::cli

@@ -108,7 +108,7 @@ TEST(BinaryTest, CheckPrintsOneLinePerProblemAndBuildWarns) {
     std::vector<std::string> build = {"build", "--output", temp / "show"};
     build.insert(build.end(), broken.begin(), broken.end());
     const Outcome built = RunExecutable(build);
-    EXPECT_EQ(built.exitCode, 1) << "the copy of beam.dat fails";
+    EXPECT_EQ(built.exitCode, 3) << "built without beam.dat, which the check reported";
     EXPECT_EQ(built.err.rfind("lumo-cli: warning: " + line, 0), 0u) << built.err;
 
     EXPECT_EQ(RunExecutable({"check"}).exitCode, 2);

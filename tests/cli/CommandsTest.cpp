@@ -118,21 +118,38 @@ TEST(CommandsTest, RefusedInputBuildsNothing) {
     }
 }
 
-TEST(CommandsTest, RebuildIntoAFolderHolding00IsRefusedAndWritesNothing) {
-    TempDir temp;
-    const std::string show = temp / "show";
-    ASSERT_EQ(RunTool(BuildArguments(show)).exitCode, kExitSuccess);
-    const std::string document = test::ReadFile(fs::path(show) / "exhibition.tsd");
-
-    const Result again = RunTool(BuildArguments(show));
-
-    EXPECT_EQ(again.exitCode, kExitInputError);
-    EXPECT_NE(again.err.find("エラー　保存先フォルダにすでに展示のフォルダ (00) があります\n"
-                             "空のフォルダを選んでください"),
-              std::string::npos)
-        << again.err;
-    EXPECT_EQ(again.err.find(kWritten), std::string::npos) << again.err;
-    EXPECT_EQ(test::ReadFile(fs::path(show) / "exhibition.tsd"), document);
+// A folder holding an exhibition is replaced only with --replace; one holding an entry
+// folder but no exhibition.tsd is refused either way.
+TEST(CommandsTest, RebuildIntoAFolderReplacesOnlyWhenAsked) {
+    struct Case {
+        bool replace;
+        bool withDocument;
+        int exitCode;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {false, true, kExitInputError, " holds an exhibition; give --replace to replace it"},
+        {true, true, kExitSuccess, kWritten},
+        {true, false, kExitInputError,
+         "エラー　保存先フォルダにすでに展示のフォルダ (00) があります\n"
+         "空のフォルダを選んでください"},
+    };
+    for (const Case& c : cases) {
+        TempDir temp;
+        const std::string show = temp / "show";
+        ASSERT_EQ(RunTool(BuildArguments(show)).exitCode, kExitSuccess);
+        if (!c.withDocument) {
+            fs::remove(fs::path(show) / "exhibition.tsd");
+        }
+        std::vector<std::string> arguments = BuildArguments(show);
+        if (c.replace) {
+            arguments.push_back("--replace");
+        }
+        const Result again = RunTool(arguments);
+        EXPECT_EQ(again.exitCode, c.exitCode) << again.err;
+        EXPECT_NE(again.err.find(c.message), std::string::npos) << again.err;
+        EXPECT_EQ(fs::exists(fs::path(show) / ".lumo-build"), false);
+    }
 }
 
 // A legacy document under a code page the system cannot open: a message, no crash.

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/win/ConsoleOutput.h"
+#include "platform/StopSignals.h"
 #include "platform/Terminal.h"
 #include "platform/win/WidePath.h"
 
@@ -17,5 +18,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const lumo::cli::Console console{
         std::cout, std::cerr, lumo::StandardErrorIsTerminal() && streams.progressLineWorks()};
+    // A build interrupted by Ctrl+C or a termination request leaves its folder unchanged.
+    lumo::CatchStopSignals();
     return lumo::cli::RunCli(arguments, console);
 }

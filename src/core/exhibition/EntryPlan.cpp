@@ -29,20 +29,24 @@ struct Holder {
     bool folder;
     // The folder's name as made, which a later folder of the same name fills.
     std::string name;
+    // The item's own scene document or image, which no data file replaces.
+    bool own = false;
 };
 
 class NameTable {
 public:
     explicit NameTable(std::vector<NameCollision>& collisions) : collisions_(collisions) {}
 
-    Placement take(const std::string& source, const std::string& name, bool folder) {
-        const auto [at, fresh] = byName_.try_emplace(NameKey(name), Holder{source, folder, name});
+    Placement take(const std::string& source, const std::string& name, bool folder,
+                   bool own = false) {
+        const auto [at, fresh] =
+            byName_.try_emplace(NameKey(name), Holder{source, folder, name, own});
         if (fresh) {
             return Placement::Own;
         }
         Holder& holder = at->second;
         const bool same = SameSource(holder.source, source);
-        if (holder.folder != folder) {
+        if (holder.folder != folder || (holder.own && !same)) {
             if (!same) {
                 collisions_.push_back({source, holder.source});
             }
@@ -80,7 +84,7 @@ EntryPlan PlanEntry(const ExhibitionEntry& entry, const std::vector<std::string>
     NameTable names(plan.collisions);
     for (const std::string* file :
          {&entry.documentPath, &entry.thumbnailPath, &entry.descriptionPath}) {
-        names.take(*file, FileNamePart(*file), false);
+        names.take(*file, FileNamePart(*file), false, true);
     }
     for (const std::string& path : dataPaths) {
         DataPathPlan data = PlanDataPath(path);

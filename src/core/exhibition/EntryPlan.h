@@ -25,7 +25,8 @@ struct EntryPlan {
 };
 
 // The entry's scene document and images take their names first, then each data path in
-// order: a later file replaces an earlier one of the same name, a later folder's files go
+// order: a later data file replaces an earlier one of the same name (never the scene
+// document or an image: that data file is skipped), a later folder's files go
 // into the folder made first, and a file and a folder never share a name: the later one
 // is skipped. Paths refused outright make nothing and take no name.
 EntryPlan PlanEntry(const ExhibitionEntry& entry, const std::vector<std::string>& dataPaths);

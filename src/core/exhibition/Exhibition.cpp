@@ -1,9 +1,12 @@
 #include "exhibition/Exhibition.h"
 
+#include "exhibition/BuildRecovery.h"
 #include "exhibition/BuiltExhibition.h"
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryCheck.h"
+#include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
+#include "platform/PathParts.h"
 
 #include <algorithm>
 #include <utility>
@@ -69,6 +72,10 @@ void Exhibition::Swap(std::size_t first, std::size_t second) {
 }
 
 void Exhibition::Load(const std::string& documentPath, const ExhibitionEntry& accumulator) {
+    // A build interrupted in that folder is finished or undone first, so that what is
+    // read is one whole exhibition.
+    SystemFileOperations ops;
+    RecoverFolder(FolderPart(documentPath), ops);
     entries_ = ReadBuiltExhibition(documentPath, accumulator);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace lumo {
@@ -24,10 +25,20 @@ struct StagingFailure {
     bool operator==(const StagingFailure&) const = default;
 };
 
-// What staging did, besides the messages it showed: every failure in the order shown.
-// A failure inside a data folder lets staging go on; any other one ended it and is last.
+// Where a failure happened and why, for the message that reports it.
+struct StagingDetail {
+    std::string message; // the step's own message, as staging showed it
+    std::string source;
+    std::string target;
+    std::string reason; // the system's, or why staging did not try
+};
+
+// What staging did, besides the messages it showed: every failure in the order shown,
+// with its detail at the same index. A failure inside a data folder lets staging go on;
+// any other one ended it and is last.
 struct StagingResult {
     std::vector<StagingFailure> failures;
+    std::vector<StagingDetail> details;
 
     bool clean() const { return failures.empty(); }
 };

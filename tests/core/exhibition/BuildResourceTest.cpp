@@ -119,7 +119,7 @@ TEST(BuildResources, ReadsEachFileOncePerUse) {
     // anything is written there.
     std::set<fs::path> watched;
     const StagingObserver observer = [&](const StagingStatus& status) {
-        const fs::path entryFolder = out / (status.item == 0 ? "00" : "01");
+        const fs::path entryFolder = out / ".lumo-build" / "new" / (status.item == 0 ? "00" : "01");
         for (const fs::path& folder : {entryFolder, entryFolder / "slices"}) {
             if (fs::is_directory(folder) && watched.insert(folder).second) {
                 opens.Watch(folder);
@@ -136,7 +136,7 @@ TEST(BuildResources, ReadsEachFileOncePerUse) {
     std::map<fs::path, int> expected;
     for (const auto& [item, number] : {std::pair{"a", "00"}, std::pair{"b", "01"}}) {
         const fs::path source = temp.path() / item;
-        const fs::path copy = out / number;
+        const fs::path copy = out / ".lumo-build" / "new" / number;
         expected[source / "scene.tsd"] = 2;
         for (const char* name : {"thumb.jpg", "desc.png", "mol.pdb", "slices/s1.raw"}) {
             expected[source / name] = 1;

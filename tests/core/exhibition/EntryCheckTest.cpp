@@ -123,7 +123,7 @@ TEST(CheckEntries, ReportsEachKindOfProblemWithItsPaths) {
         {"data file named like the thumbnail, letter case aside",
          kTopGroup + "<data name=\"a\" path=\"T.JPG\" ></data>",
          [](ItemFiles& s) { s.write("s/T.JPG"); },
-         {{true, Kind::NameCollision, "img/t.jpg", "s/T.JPG"}}},
+         {{true, Kind::NameCollision, "s/T.JPG", "img/t.jpg"}}},
         {"data file with a folder part",
          kTopGroup + "<data name=\"a\" path=\"sub\\x.dat\" ></data>",
          [](ItemFiles& s) { s.write("s/sub/x.dat"); },

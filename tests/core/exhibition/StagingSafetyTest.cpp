@@ -64,11 +64,11 @@ TEST_F(StagingSafetyTest, HostilePathsNeverWriteOutsideTheExhibitionFolder) {
         {"parent, doubled slash", docFolder + "/..//", "..//フォルダ作成に失敗しました"},
         {"current", docFolder + "/.", ".作成に失敗しました"},
         {"current folder", docFolder + "/./", "./フォルダ作成に失敗しました"},
-        {"only dots", docFolder + "/...", "...作成に失敗しました"},
+        // Missing where "..." is a name of its own: the check reports it, staging skips it.
+        {"only dots", docFolder + "/...", kNativeSeparator == '\\' ? "...作成に失敗しました" : ""},
         {"root", "/", "/フォルダ作成に失敗しました"},
         {"empty", "", "フォルダ作成に失敗しました"},
-        {"long file name", docFolder + "/" + longName + ".dat",
-         longName + ".dat作成に失敗しました"},
+        {"long file name", docFolder + "/" + longName + ".dat", ""},
         {"long folder name", docFolder + "/" + longName + "/",
          longName + "/フォルダ作成に失敗しました"},
         {"climbing to a folder", docFolder + "/../../etc", ""},
@@ -113,7 +113,8 @@ TEST_F(StagingSafetyTest, PathsIntoTheExhibitionFolderLeaveItsCopiesIntact) {
     entry.dataPaths = {out, out + "00", out + "00/a.tsd"};
     const EntryList staged = Stage({entry});
 
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"a.tsd作成に失敗しました"});
+    // 00/a.tsd did not exist when staging began: left out like any missing file.
+    EXPECT_TRUE(messages.texts().empty());
     EXPECT_EQ(OutFile("00/a.tsd"), entry.documentPath);
     EXPECT_EQ(OutFile("00/out/notes.txt"), "NOTES");
     EXPECT_TRUE(fs::is_empty(out + "00/00"));

@@ -1,5 +1,8 @@
 #include "platform/FileCopy.h"
 
+#include "platform/posix/FileDescriptor.h"
+#include "platform/posix/SystemError.h"
+
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -15,30 +18,6 @@ namespace {
 
 constexpr std::size_t kRangeChunk = 16u << 20;
 constexpr std::size_t kBufferSize = 1u << 20;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closes now so that a failing close (a late write error) can be seen.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 enum class Outcome { Done, Failed, Unsupported };
 
@@ -79,21 +58,6 @@ Outcome CopyRanges(int in, int out, std::uint64_t& copied, const CopyProgress& p
             progress(copied);
         }
     }
-}
-
-bool WriteAll(int out, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(out, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 bool CopyBuffered(int in, int out, std::uint64_t& copied, const CopyProgress& progress) {
@@ -139,14 +103,17 @@ bool CopyContent(int in, int out, std::uint64_t size, const CopyProgress& progre
 
 } // namespace
 
-bool CopyFileReplacing(const std::string& source, const std::string& target,
-                       const CopyProgress& progress) {
+FileResult CopyFileWithReason(const std::string& source, const std::string& target,
+                              const CopyProgress& progress) {
     // Non-blocking so that a named pipe given as source fails instead of waiting for a
     // writer; regular files ignore the flag.
     FileDescriptor in(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat from {};
-    if (!in.valid() || ::fstat(in.get(), &from) != 0 || !S_ISREG(from.st_mode)) {
-        return false;
+    if (!in.valid() || ::fstat(in.get(), &from) != 0) {
+        return ErrnoFailure(errno);
+    }
+    if (!S_ISREG(from.st_mode)) {
+        return ErrnoFailure(S_ISDIR(from.st_mode) ? EISDIR : EINVAL);
     }
 
     // The target is not truncated on open: it might be the source itself under another
@@ -155,20 +122,30 @@ bool CopyFileReplacing(const std::string& source, const std::string& target,
     FileDescriptor out(
         ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, from.st_mode & 0777));
     struct stat to {};
-    if (!out.valid() || ::fstat(out.get(), &to) != 0 || !S_ISREG(to.st_mode) ||
-        (to.st_dev == from.st_dev && to.st_ino == from.st_ino)) {
-        return false;
+    if (!out.valid() || ::fstat(out.get(), &to) != 0) {
+        return ErrnoFailure(errno);
+    }
+    if (!S_ISREG(to.st_mode)) {
+        return ErrnoFailure(EINVAL);
+    }
+    if (to.st_dev == from.st_dev && to.st_ino == from.st_ino) {
+        return FileResult::Failure(FileFailure::Failed, "コピー先がコピー元と同じファイルです");
     }
 
-    const bool copied =
+    bool copied =
         ::ftruncate(out.get(), 0) == 0 &&
         CopyContent(in.get(), out.get(), static_cast<std::uint64_t>(from.st_size), progress);
-    if (!out.close() || !copied) {
+    int error = copied ? 0 : errno;
+    if (!out.close() && copied) {
+        copied = false;
+        error = errno;
+    }
+    if (!copied) {
         // The old content is gone already; a partial copy must not pass for a good one.
         ::unlink(target.c_str());
-        return false;
+        return ErrnoFailure(error);
     }
-    return true;
+    return FileResult::Success();
 }
 
 } // namespace lumo

@@ -2,6 +2,7 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/win/CopyTarget.h"
+#include "platform/win/SystemError.h"
 #include "platform/win/TransientRetry.h"
 #include "platform/win/WidePath.h"
 
@@ -46,29 +47,36 @@ bool IsRefusedCopyTarget(unsigned long attributes) {
             (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0;
 }
 
-bool CopyFileReplacing(const std::string& source, const std::string& target,
-                       const CopyProgress& progress) {
+FileResult CopyFileWithReason(const std::string& source, const std::string& target,
+                              const CopyProgress& progress) {
     const std::wstring from = LongPath(source);
     const std::wstring to = LongPath(target);
     const std::optional<FileIdentity> sourceIdentity = IdentityOf(source);
     const std::optional<ULONGLONG> size = RegularFileSize(from);
-    if (!sourceIdentity || !size || IsRefusedCopyTarget(GetFileAttributesW(to.c_str()))) {
-        return false;
+    if (!sourceIdentity || !size) {
+        const DWORD error = GetLastError();
+        return WindowsFailure(error != ERROR_SUCCESS ? error : ERROR_INVALID_PARAMETER);
+    }
+    if (IsRefusedCopyTarget(GetFileAttributesW(to.c_str()))) {
+        return WindowsFailure(ERROR_INVALID_PARAMETER);
     }
     // Copying a file onto itself, under whatever name, would truncate it.
     if (IdentityOf(target) == sourceIdentity) {
-        return false;
+        return FileResult::Failure(FileFailure::Failed, "コピー先がコピー元と同じファイルです");
     }
 
     ProgressState state{&progress};
     const bool copied = RetryTransient(
         [&] { return CopyFileExW(from.c_str(), to.c_str(), OnProgress, &state, nullptr, 0) != 0; },
         TransientErrors::Sharing);
+    if (!copied) {
+        return WindowsFailure(GetLastError());
+    }
     // Some systems never call the progress routine; the file then counts when it is done.
-    if (copied && !state.called && progress) {
+    if (!state.called && progress) {
         progress(*size);
     }
-    return copied;
+    return FileResult::Success();
 }
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/PathParts.h"
+#include "platform/win/Handle.h"
 #include "platform/win/SystemError.h"
 #include "platform/win/TransientRetry.h"
 #include "platform/win/WidePath.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <utility>
 
 namespace lumo {
 
@@ -22,22 +22,6 @@ constexpr DWORD kNoAttributes = INVALID_FILE_ATTRIBUTES;
 DWORD AttributesOf(const std::string& path) {
     return path.empty() ? kNoAttributes : GetFileAttributesW(LongPath(path).c_str());
 }
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() { close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
-    bool close() { return !valid() || CloseHandle(release()) != 0; }
-
-private:
-    HANDLE handle_;
-};
 
 // Only files on disk: a pipe or a console would block the read or never end.
 HANDLE OpenRegularFile(const std::string& path) {
@@ -57,20 +41,6 @@ std::string TemporaryName(const std::string& path) {
         GetTickCount64() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 32);
     return FolderPart(path) + "." + FileNamePart(path) + "." + std::to_string(stamp) + "." +
            std::to_string(counter++);
-}
-
-bool WriteAll(HANDLE file, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 30));
-        DWORD done = 0;
-        if (!WriteFile(file, bytes.data() + written, chunk, &done, nullptr)) {
-            return false;
-        }
-        written += done;
-    }
-    return true;
 }
 
 } // namespace

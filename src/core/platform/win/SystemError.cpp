@@ -23,4 +23,29 @@ std::string SystemErrorText(unsigned long error) {
     return Utf8FromWide(message);
 }
 
+FileResult WindowsFailure(unsigned long error) {
+    if (error == ERROR_SUCCESS) {
+        error = ERROR_GEN_FAILURE;
+    }
+    FileFailure failure = FileFailure::Failed;
+    switch (error) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_DIR_NOT_EMPTY:
+        failure = FileFailure::Exists;
+        break;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        failure = FileFailure::Missing;
+        break;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        failure = FileFailure::InUse;
+        break;
+    default:
+        break;
+    }
+    return FileResult::Failure(failure, SystemErrorText(error));
+}
+
 } // namespace lumo

@@ -9,16 +9,17 @@ namespace {
 // Waits of 10, 20, 40 ... ms, capped at 500: 10 attempts in about two seconds.
 constexpr DWORD kFirstWaitMs = 10;
 constexpr DWORD kLongestWaitMs = 500;
-constexpr DWORD kTotalWaitMs = 2000;
 
 bool IsTransient(DWORD error, TransientErrors errors) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           (errors == TransientErrors::SharingOrAccessDenied && error == ERROR_ACCESS_DENIED);
+           (errors != TransientErrors::Sharing && error == ERROR_ACCESS_DENIED) ||
+           (errors == TransientErrors::Removal && error == ERROR_DIR_NOT_EMPTY);
 }
 
 } // namespace
 
-bool RetryTransient(const std::function<bool()>& attempt, TransientErrors errors) {
+bool RetryTransient(const std::function<bool()>& attempt, TransientErrors errors,
+                    unsigned long patienceMs) {
     DWORD waited = 0;
     DWORD wait = kFirstWaitMs;
     for (;;) {
@@ -26,7 +27,7 @@ bool RetryTransient(const std::function<bool()>& attempt, TransientErrors errors
             return true;
         }
         const DWORD error = GetLastError();
-        if (!IsTransient(error, errors) || waited >= kTotalWaitMs) {
+        if (!IsTransient(error, errors) || waited >= patienceMs) {
             SetLastError(error);
             return false;
         }
