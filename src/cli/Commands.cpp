@@ -5,6 +5,7 @@
 #include "cli/ProblemReport.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
+#include "exhibition/BuiltExhibition.h"
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryLimits.h"
 #include "exhibition/Exhibition.h"
@@ -15,6 +16,7 @@
 
 #include <exception>
 #include <ostream>
+#include <utility>
 
 namespace lumo::cli {
 
@@ -47,6 +49,17 @@ std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
     return absolute;
 }
 
+// The items of the built exhibition at document, with a warning when exhibition.tsd did
+// not tell them and the entry folders' files were classified instead.
+EntryList BuiltItems(const std::string& document, std::ostream& err) {
+    BuiltExhibition built = ReadBuiltExhibition(document);
+    if (built.fromFolderListing) {
+        err << "lumo-cli: warning: " << Shown(document)
+            << " holds no image records; the items are guessed from its entry folders\n";
+    }
+    return std::move(built.entries);
+}
+
 // The files of one --item, made absolute; false (after telling why) when one is missing
 // or would start a reload instead of joining the item.
 bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& paths,
@@ -76,7 +89,7 @@ bool LoadItems(const BuildRequest& request, Exhibition& exhibition, IMessageBox&
         if (from.empty()) {
             return false;
         }
-        exhibition.Load(from);
+        exhibition.Load(BuiltItems(from, err));
     }
     for (const std::vector<std::string>& files : request.items) {
         std::vector<std::string> paths;
@@ -162,7 +175,7 @@ int RunList(const std::string& path, const Console& console) {
         return kExitInputError;
     }
     Exhibition exhibition;
-    exhibition.Load(document);
+    exhibition.Load(BuiltItems(document, console.err));
     for (const ExhibitionEntry& entry : exhibition.entries()) {
         console.out << ListField(entry.documentPath) << '\t' << ListField(entry.thumbnailPath)
                     << '\t' << ListField(entry.descriptionPath) << '\n';

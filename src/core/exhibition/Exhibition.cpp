@@ -1,6 +1,5 @@
 #include "exhibition/Exhibition.h"
 
-#include "exhibition/BuiltExhibition.h"
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryCheck.h"
 #include "platform/FileSystem.h"
@@ -68,8 +67,8 @@ void Exhibition::Swap(std::size_t first, std::size_t second) {
     }
 }
 
-void Exhibition::Load(const std::string& documentPath, const ExhibitionEntry& accumulator) {
-    entries_ = ReadBuiltExhibition(documentPath, accumulator);
+void Exhibition::Load(EntryList entries) {
+    entries_ = std::move(entries);
 }
 
 ProblemList Exhibition::Check() const {
