@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace lumo {
@@ -27,18 +28,39 @@ std::vector<EntryField> MissingFields(const ExhibitionEntry& entry) {
     return missing;
 }
 
+const std::string& FieldOf(const ExhibitionEntry& entry, EntryField field) {
+    switch (field) {
+    case EntryField::Document:
+        return entry.documentPath;
+    case EntryField::Thumbnail:
+        return entry.thumbnailPath;
+    case EntryField::Description:
+        break;
+    }
+    return entry.descriptionPath;
+}
+
 } // namespace
 
 ItemAddition Exhibition::AppendItem(const std::vector<std::string>& files) {
     ExhibitionEntry entry;
     std::vector<std::string> ignored;
+    std::vector<ReplacedFile> replaced;
     for (const std::string& file : files) {
-        if (!ClassifyDroppedFile(entry, file)) {
+        const ExhibitionEntry before = entry;
+        const std::optional<EntryField> field = ClassifyDroppedFile(entry, file);
+        if (!field) {
             ignored.push_back(file);
+            continue;
+        }
+        const std::string& earlier = FieldOf(before, *field);
+        if (!earlier.empty()) {
+            replaced.push_back({*field, earlier, file});
         }
     }
     ItemAddition addition = Insert(entries_.size(), entry);
     addition.ignored = std::move(ignored);
+    addition.replaced = std::move(replaced);
     return addition;
 }
 

@@ -52,6 +52,8 @@ TEST_F(AppendItem, ClassifiesEachFileAsADropWould) {
         Names fields; // document, thumbnail, description: empty when refused
         Fields missing;
         Names ignored;
+        // Each as "earlier>later".
+        Names replaced = {};
     };
     const std::vector<Case> cases = {
         {{"scene.tsd", "wide.jpg", "tall.png"}, {"scene.tsd", "wide.jpg", "tall.png"}, {}, {}},
@@ -61,7 +63,8 @@ TEST_F(AppendItem, ClassifiesEachFileAsADropWould) {
         {{"PHOTO.JPG", "scene.tsd", "tall.png", "other.tsd", "wide.jpg"},
          {"other.tsd", "wide.jpg", "tall.png"},
          {},
-         {}},
+         {},
+         {"scene.tsd>other.tsd", "PHOTO.JPG>wide.jpg"}},
         // Only the exact name exhibition.tsd is a built exhibition.
         {{"Exhibition.tsd", "wide.jpg", "tall.png"},
          {"Exhibition.tsd", "wide.jpg", "tall.png"},
@@ -95,6 +98,12 @@ TEST_F(AppendItem, ClassifiesEachFileAsADropWould) {
         EXPECT_EQ(addition.missing, c.missing) << where;
         EXPECT_EQ(addition.reason, c.missing.empty() ? "" : kMissingElement) << where;
         EXPECT_EQ(addition.ignored, P(c.ignored)) << where;
+        Names replaced;
+        for (const ReplacedFile& file : addition.replaced) {
+            replaced.push_back(file.file.substr(dir.folder().size()) + ">" +
+                               file.by.substr(dir.folder().size()));
+        }
+        EXPECT_EQ(replaced, c.replaced) << where;
         ASSERT_EQ(exhibition.entries().size(), c.missing.empty() ? 2u : 1u) << where;
         if (c.missing.empty()) {
             const ExhibitionEntry& added = exhibition.entries().back();
