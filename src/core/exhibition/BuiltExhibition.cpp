@@ -8,6 +8,8 @@
 #include "platform/ListFolder.h"
 #include "platform/PathParts.h"
 
+#include <algorithm>
+
 namespace lumo {
 
 namespace {
@@ -45,6 +47,16 @@ std::string SceneDocument(const std::string& entryFolder, const RecordedEntry& r
     return entry.documentPath;
 }
 
+// A name the build gives an image it copies into an entry folder; a record naming
+// anything else (a path leading out of the folder) supplies nothing.
+std::string InEntryFolder(const std::string& prefix, const std::string& name) {
+    if (name.empty() || name == "." || name == ".." ||
+        std::any_of(name.begin(), name.end(), IsSeparator)) {
+        return {};
+    }
+    return prefix + name;
+}
+
 EntryList ReadRecordedEntries(const std::string& folder,
                               const std::vector<RecordedEntry>& recorded) {
     EntryList entries;
@@ -53,12 +65,8 @@ EntryList ReadRecordedEntries(const std::string& folder,
         const std::string prefix = entryFolder + kNativeSeparator;
         ExhibitionEntry entry;
         entry.documentPath = SceneDocument(entryFolder, recorded[i]);
-        if (!recorded[i].thumbnail.empty()) {
-            entry.thumbnailPath = prefix + recorded[i].thumbnail;
-        }
-        if (!recorded[i].description.empty()) {
-            entry.descriptionPath = prefix + recorded[i].description;
-        }
+        entry.thumbnailPath = InEntryFolder(prefix, recorded[i].thumbnail);
+        entry.descriptionPath = InEntryFolder(prefix, recorded[i].description);
         entries.push_back(entry);
     }
     return entries;
