@@ -5,6 +5,7 @@
 // tall by a hash of the name (the content, not the extension, decides the format).
 #include "FuzzFiles.h"
 
+#include "exhibition/BuiltExhibition.h"
 #include "exhibition/DocumentFile.h"
 #include "exhibition/EntryLimits.h"
 #include "exhibition/Exhibition.h"
@@ -120,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t folders = CreateListing(fuzz::Bytes(data, size), root);
 
     Exhibition exhibition;
-    exhibition.Load((root / kExhibitionDocumentName).string());
+    exhibition.Load(ReadBuiltExhibition((root / kExhibitionDocumentName).string()).entries);
 
     fuzz::Require(exhibition.entries().size() == std::min(folders, kMaxReloadedEntries),
                   "not one entry per entry folder");

@@ -5,6 +5,8 @@
 #include "cli/ProblemReport.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
+#include "entry/EntryNumber.h"
+#include "exhibition/BuiltExhibition.h"
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryLimits.h"
 #include "exhibition/Exhibition.h"
@@ -17,6 +19,7 @@
 
 #include <exception>
 #include <ostream>
+#include <utility>
 
 namespace lumo::cli {
 
@@ -49,6 +52,17 @@ std::string ExhibitionDocument(const std::string& path, std::ostream& err) {
     return absolute;
 }
 
+// The items of the built exhibition at document, with a warning when exhibition.tsd did
+// not tell them and the entry folders' files were classified instead.
+EntryList BuiltItems(const std::string& document, std::ostream& err) {
+    BuiltExhibition built = ReadBuiltExhibition(document);
+    if (built.fromFolderListing) {
+        err << "lumo-cli: warning: " << Shown(document)
+            << " holds no image records; the items are guessed from its entry folders\n";
+    }
+    return std::move(built.entries);
+}
+
 // The files of one --item, made absolute; false (after telling why) when one is missing
 // or would start a reload instead of joining the item.
 bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& paths,
@@ -69,6 +83,53 @@ bool ItemFiles(const std::vector<std::string>& files, std::vector<std::string>& 
     return true;
 }
 
+// The tool's words for an item's field.
+const char* FieldText(EntryField field) {
+    switch (field) {
+    case EntryField::Document:
+        return "a scene document (.tsd)";
+    case EntryField::Thumbnail:
+        return "a thumbnail (an image at least as wide as tall)";
+    case EntryField::Description:
+        break;
+    }
+    return "a description (an image taller than wide)";
+}
+
+// Warns of the files of the ordinal-th --item that were left out; paths are its
+// arguments made absolute, in order.
+void WarnLeftOut(const ItemAddition& addition, std::size_t ordinal,
+                 const std::vector<std::string>& files, const std::vector<std::string>& paths,
+                 std::ostream& err) {
+    const auto given = [&](const std::string& path) {
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            if (paths[i] == path) {
+                return Shown(files[i]);
+            }
+        }
+        return Shown(path);
+    };
+    const std::string item = "--item " + std::to_string(ordinal);
+    for (const std::string& path : addition.ignored) {
+        err << "lumo-cli: warning: " << item
+            << ": neither a scene document nor a readable image, left out: " << given(path) << '\n';
+    }
+    for (const ReplacedFile& replaced : addition.replaced) {
+        err << "lumo-cli: warning: " << item << ": " << given(replaced.by) << " replaces "
+            << given(replaced.file) << " as " << FieldText(replaced.field) << '\n';
+    }
+}
+
+// The line after the refusal of an incomplete item: where it stands and what it lacks.
+void ReportMissing(const ItemAddition& addition, std::size_t ordinal, std::ostream& err) {
+    err << "lumo-cli: --item " << ordinal << " (entry " << EntryNumber(addition.position)
+        << ") lacks ";
+    for (std::size_t i = 0; i < addition.missing.size(); ++i) {
+        err << (i == 0 ? "" : ", ") << FieldText(addition.missing[i]);
+    }
+    err << '\n';
+}
+
 // Fills the exhibition: the items of --from, then one item per --item. False (after
 // telling why) when the input was refused.
 bool LoadItems(const BuildRequest& request, Exhibition& exhibition, IMessageBox& messages,
@@ -78,15 +139,19 @@ bool LoadItems(const BuildRequest& request, Exhibition& exhibition, IMessageBox&
         if (from.empty()) {
             return false;
         }
-        exhibition.Load(from);
+        exhibition.Load(BuiltItems(from, err));
     }
-    for (const std::vector<std::string>& files : request.items) {
+    for (std::size_t i = 0; i < request.items.size(); ++i) {
+        const std::vector<std::string>& files = request.items[i];
         std::vector<std::string> paths;
         if (!ItemFiles(files, paths, err)) {
             return false;
         }
-        if (const ItemAddition addition = exhibition.AppendItem(paths); !addition.added) {
+        const ItemAddition addition = exhibition.AppendItem(paths);
+        WarnLeftOut(addition, i + 1, files, paths, err);
+        if (!addition.added) {
             messages.show(addition.reason);
+            ReportMissing(addition, i + 1, err);
             return false;
         }
     }
@@ -181,7 +246,7 @@ int RunList(const std::string& path, const Console& console) {
         return kExitInputError;
     }
     Exhibition exhibition;
-    exhibition.Load(document);
+    exhibition.Load(BuiltItems(document, console.err));
     for (const ExhibitionEntry& entry : exhibition.entries()) {
         console.out << ListField(entry.documentPath) << '\t' << ListField(entry.thumbnailPath)
                     << '\t' << ListField(entry.descriptionPath) << '\n';

@@ -91,15 +91,18 @@ TEST(CommandsTest, RefusedInputBuildsNothing) {
     };
     const std::vector<Case> cases = {
         {{}, "エラー　tsdファイルが一つも登録されていません"},
-        {{"--item", lighthouse.document, lighthouse.thumbnail}, "エラー　要素が足りません"},
+        {{"--item", lighthouse.document, lighthouse.thumbnail},
+         "エラー　要素が足りません\nlumo-cli: --item 1 (entry 00) lacks a description (an image "
+         "taller than wide)\n"},
         // The second item lacks its document: the complete first one is not built either.
         {{"--item", lighthouse.document, lighthouse.thumbnail, lighthouse.description, "--item",
           comet.thumbnail, comet.description},
-         "エラー　要素が足りません"},
+         "エラー　要素が足りません\nlumo-cli: --item 2 (entry 01) lacks a scene document (.tsd)\n"},
         // Each item starts empty: the second does not inherit the first one's images.
         {{"--item", lighthouse.document, lighthouse.thumbnail, lighthouse.description, "--item",
           comet.document},
-         "エラー　要素が足りません"},
+         "エラー　要素が足りません\nlumo-cli: --item 2 (entry 01) lacks a thumbnail (an image at "
+         "least as wide as tall), a description (an image taller than wide)\n"},
         {{"--item", lighthouse.document, lighthouse.thumbnail, "missing_desc.png"},
          "no such file: missing_desc.png"},
         {{"--from", lighthouse.document}, "must be named exhibition.tsd"},
@@ -150,6 +153,30 @@ TEST(CommandsTest, RebuildIntoAFolderReplacesOnlyWhenAsked) {
         EXPECT_NE(again.err.find(c.message), std::string::npos) << again.err;
         EXPECT_EQ(fs::exists(fs::path(show) / ".lumo-build"), false);
     }
+}
+
+// Files an item leaves out are named on stderr; the build goes on as a drop would.
+TEST(CommandsTest, FilesAnItemLeavesOutAreWarnedAbout) {
+    const test::SampleItem lighthouse = SampleItems()[0];
+    const test::SampleItem comet = SampleItems()[2];
+    TempDir temp;
+    test::WriteFile(temp.path() / "notes.txt", "notes");
+    const std::string notes = temp / "notes.txt";
+    const Result result =
+        RunTool({"build", "--output", temp / "show", "--item", comet.document, comet.thumbnail,
+                 comet.description, "--item", lighthouse.document, comet.thumbnail, notes,
+                 lighthouse.thumbnail, lighthouse.description});
+
+    EXPECT_EQ(result.exitCode, kExitSuccess) << result.err;
+    const std::vector<std::string> warnings = {
+        "lumo-cli: warning: --item 2: neither a scene document nor a readable image, left out: " +
+            notes + "\n",
+        "lumo-cli: warning: --item 2: " + lighthouse.thumbnail + " replaces " + comet.thumbnail +
+            " as a thumbnail (an image at least as wide as tall)\n"};
+    for (const std::string& line : warnings) {
+        EXPECT_NE(result.err.find(line), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(result.err.find("--item 1"), std::string::npos) << result.err;
 }
 
 // A legacy document under a code page the system cannot open: a message, no crash.

@@ -266,7 +266,9 @@ std::vector<Row> Rows() {
              EXPECT_EQ(w.messages.texts(),
                        (std::vector<std::string>{
                            "展示用tsdファイルを作成しました",
-                           "以前作成された展示用tsdファイルが入力されました。\n読み込みますか？"}));
+                           "以前作成された展示用tsdファイルが入力されました。\n読み込みますか？\n"
+                           "展示用tsdファイルに画像の記録がないため、番号付きフォルダの中身から"
+                           "読み込みます。"}));
              EXPECT_TRUE(fs::exists(w.folder / L"会場" / L"exhibition.tsd"));
              EXPECT_TRUE(fs::exists(w.folder / L"会場" / L"00" / L"一.tsd"));
              EXPECT_EQ(w.Listed(), std::vector<std::string>{"00"});

@@ -1,14 +1,11 @@
 #include "exhibition/Exhibition.h"
 
-#include "exhibition/BuildRecovery.h"
-#include "exhibition/BuiltExhibition.h"
 #include "exhibition/DroppedFile.h"
 #include "exhibition/EntryCheck.h"
-#include "platform/FileOperations.h"
 #include "platform/FileSystem.h"
-#include "platform/PathParts.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace lumo {
@@ -31,18 +28,39 @@ std::vector<EntryField> MissingFields(const ExhibitionEntry& entry) {
     return missing;
 }
 
+const std::string& FieldOf(const ExhibitionEntry& entry, EntryField field) {
+    switch (field) {
+    case EntryField::Document:
+        return entry.documentPath;
+    case EntryField::Thumbnail:
+        return entry.thumbnailPath;
+    case EntryField::Description:
+        break;
+    }
+    return entry.descriptionPath;
+}
+
 } // namespace
 
 ItemAddition Exhibition::AppendItem(const std::vector<std::string>& files) {
     ExhibitionEntry entry;
     std::vector<std::string> ignored;
+    std::vector<ReplacedFile> replaced;
     for (const std::string& file : files) {
-        if (!ClassifyDroppedFile(entry, file)) {
+        const ExhibitionEntry before = entry;
+        const std::optional<EntryField> field = ClassifyDroppedFile(entry, file);
+        if (!field) {
             ignored.push_back(file);
+            continue;
+        }
+        const std::string& earlier = FieldOf(before, *field);
+        if (!earlier.empty()) {
+            replaced.push_back({*field, earlier, file});
         }
     }
     ItemAddition addition = Insert(entries_.size(), entry);
     addition.ignored = std::move(ignored);
+    addition.replaced = std::move(replaced);
     return addition;
 }
 
@@ -71,12 +89,8 @@ void Exhibition::Swap(std::size_t first, std::size_t second) {
     }
 }
 
-void Exhibition::Load(const std::string& documentPath, const ExhibitionEntry& accumulator) {
-    // A build interrupted in that folder is finished or undone first, so that what is
-    // read is one whole exhibition.
-    SystemFileOperations ops;
-    RecoverFolder(FolderPart(documentPath), ops);
-    entries_ = ReadBuiltExhibition(documentPath, accumulator);
+void Exhibition::Load(EntryList entries) {
+    entries_ = std::move(entries);
 }
 
 ProblemList Exhibition::Check() const {

@@ -28,10 +28,8 @@ public:
     void Remove(std::size_t position);
     void Swap(std::size_t first, std::size_t second);
 
-    // Replaces the items with those of the built exhibition whose exhibition.tsd is at
-    // documentPath; fields that no entry folder supplies are inherited from accumulator
-    // onwards, as ReadBuiltExhibition describes.
-    void Load(const std::string& documentPath, const ExhibitionEntry& accumulator = {});
+    // Replaces the items with those of a built exhibition (see ReadBuiltExhibition).
+    void Load(EntryList entries);
 
     // What a build of the items would hit or hide, without writing anything. Throws
     // EncodingError when the scene documents' code page cannot be used.

@@ -8,6 +8,15 @@
 
 namespace lumo {
 
+// A file of an item that a later file of the same field took the place of, as in a drop.
+struct ReplacedFile {
+    EntryField field;
+    std::string file;
+    std::string by;
+
+    bool operator==(const ReplacedFile&) const = default;
+};
+
 // What became of an item offered to an exhibition.
 struct ItemAddition {
     bool added = false;
@@ -19,6 +28,7 @@ struct ItemAddition {
     std::vector<EntryField> missing;
     // The files that filled no field (neither a scene document nor a readable image).
     std::vector<std::string> ignored;
+    std::vector<ReplacedFile> replaced;
 };
 
 } // namespace lumo

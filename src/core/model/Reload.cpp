@@ -1,3 +1,4 @@
+#include "exhibition/BuiltExhibition.h"
 #include "model/MainDialogModel.h"
 
 namespace lumo {
@@ -6,17 +7,23 @@ namespace {
 
 const char* const kReloadQuestion =
     "以前作成された展示用tsdファイルが入力されました。\n読み込みますか？";
+const char* const kFolderListingNote =
+    "\n展示用tsdファイルに画像の記録がないため、番号付きフォルダの中身から読み込みます。";
 
 } // namespace
 
-// The current entry seeds the reading: a field no entry folder supplies keeps its value.
-// Afterwards the first entry is selected and shown, whatever the mouse does.
+// The exhibition is read before the question so that the question can say when its
+// items come from the folder listing. Afterwards the first entry is selected and shown,
+// whatever the mouse does.
 bool MainDialogModel::ReloadExhibition(const std::string& path) {
-    if (!messages_.ask(kReloadQuestion)) {
+    BuiltExhibition built = ReadBuiltExhibition(path);
+    const std::string question =
+        std::string(kReloadQuestion) + (built.fromFolderListing ? kFolderListingNote : "");
+    if (!messages_.ask(question)) {
         return false;
     }
     browseStartPath_ = path;
-    exhibition_.Load(path, current_);
+    exhibition_.Load(std::move(built.entries));
     selectedIndex_ = 0;
     RefreshEntryList(0);
     arrowKeyPressed_ = true;

@@ -1,5 +1,4 @@
 #include "exhibition/Exhibition.h"
-#include "support/BuiltExhibition.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 #include "support/TempDir.h"
@@ -7,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -54,6 +52,8 @@ TEST_F(AppendItem, ClassifiesEachFileAsADropWould) {
         Names fields; // document, thumbnail, description: empty when refused
         Fields missing;
         Names ignored;
+        // Each as "earlier>later".
+        Names replaced = {};
     };
     const std::vector<Case> cases = {
         {{"scene.tsd", "wide.jpg", "tall.png"}, {"scene.tsd", "wide.jpg", "tall.png"}, {}, {}},
@@ -63,7 +63,8 @@ TEST_F(AppendItem, ClassifiesEachFileAsADropWould) {
         {{"PHOTO.JPG", "scene.tsd", "tall.png", "other.tsd", "wide.jpg"},
          {"other.tsd", "wide.jpg", "tall.png"},
          {},
-         {}},
+         {},
+         {"scene.tsd>other.tsd", "PHOTO.JPG>wide.jpg"}},
         // Only the exact name exhibition.tsd is a built exhibition.
         {{"Exhibition.tsd", "wide.jpg", "tall.png"},
          {"Exhibition.tsd", "wide.jpg", "tall.png"},
@@ -97,6 +98,12 @@ TEST_F(AppendItem, ClassifiesEachFileAsADropWould) {
         EXPECT_EQ(addition.missing, c.missing) << where;
         EXPECT_EQ(addition.reason, c.missing.empty() ? "" : kMissingElement) << where;
         EXPECT_EQ(addition.ignored, P(c.ignored)) << where;
+        Names replaced;
+        for (const ReplacedFile& file : addition.replaced) {
+            replaced.push_back(file.file.substr(dir.folder().size()) + ">" +
+                               file.by.substr(dir.folder().size()));
+        }
+        EXPECT_EQ(replaced, c.replaced) << where;
         ASSERT_EQ(exhibition.entries().size(), c.missing.empty() ? 2u : 1u) << where;
         if (c.missing.empty()) {
             const ExhibitionEntry& added = exhibition.entries().back();
@@ -159,64 +166,6 @@ TEST(ExhibitionList, InsertRemoveAndSwapKeepEveryFieldOfAnEntry) {
             EXPECT_EQ(entry, Entry(name));
         }
     }
-}
-
-// A built exhibition's folder: exhibition.tsd and the entry folders a test makes.
-class Load : public ::testing::Test {
-protected:
-    void SetUp() override { test::WriteFile(show.path() / "exhibition.tsd", "built"); }
-
-    void Folder(const std::string& number, const std::vector<std::string>& names) {
-        test::WriteEntryFolder(show, number, names);
-    }
-
-    std::string P(const std::string& relative) const { return show / test::Native(relative); }
-    std::string Document() const { return show / "exhibition.tsd"; }
-
-    test::TempDir show;
-    Exhibition exhibition;
-};
-
-TEST_F(Load, ReadsOneEntryPerFolderUntilTheFirstGap) {
-    exhibition.Insert(0, Entry("replaced"));
-    Folder("00", {"a.tsd", "a_w.png", "a_t.png", "model.dat"});
-    Folder("01", {"b.tsd", "b_w.png", "b_t.png"});
-    Folder("02", {"c.tsd", "c_w.png", "c_t.png"});
-    Folder("04", {"e.tsd", "e_w.png", "e_t.png"});
-    exhibition.Load(Document());
-
-    const EntryList expected = {{P("00/a.tsd"), P("00/a_w.png"), P("00/a_t.png"), {}},
-                                {P("01/b.tsd"), P("01/b_w.png"), P("01/b_t.png"), {}},
-                                {P("02/c.tsd"), P("02/c_w.png"), P("02/c_t.png"), {}}};
-    EXPECT_EQ(exhibition.entries(), expected);
-}
-
-// The accumulator is where inherited fields start: the dialog passes its current entry.
-TEST_F(Load, FieldsAFolderLacksAreInheritedFromThePreviousOne) {
-    Folder("00", {"A.tsd", "b.tsd", "a_w.png"});
-    Folder("01", {"c_t.png", "notes.txt", "sub.tsd/x"});
-    test::WriteFile(show.path() / "02", "a file named like an entry folder");
-    exhibition.Load(Document(), {"/earlier.tsd", "/earlier_w.png", "/earlier_t.png", {"data"}});
-
-    const EntryList expected = {{P("00/b.tsd"), P("00/a_w.png"), "/earlier_t.png", {"data"}},
-                                {P("00/b.tsd"), P("00/a_w.png"), P("01/c_t.png"), {"data"}},
-                                {P("00/b.tsd"), P("00/a_w.png"), P("01/c_t.png"), {"data"}}};
-    EXPECT_EQ(exhibition.entries(), expected);
-}
-
-TEST_F(Load, ReadsNothingWithoutFolderZeroAndAtMostOneHundredFolders) {
-    exhibition.Insert(0, Entry("replaced"));
-    exhibition.Load(Document());
-    EXPECT_TRUE(exhibition.entries().empty());
-
-    for (int i = 0; i < 100; ++i) {
-        char number[8];
-        std::snprintf(number, sizeof number, "%02d", i);
-        Folder(number, {});
-    }
-    Folder("100", {"x.tsd"});
-    exhibition.Load(Document());
-    EXPECT_EQ(exhibition.entries().size(), 100u);
 }
 
 } // namespace

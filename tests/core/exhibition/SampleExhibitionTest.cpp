@@ -1,4 +1,5 @@
 #include "support/SampleExhibition.h"
+#include "exhibition/BuiltExhibition.h"
 #include "exhibition/Exhibition.h"
 #include "exhibition/ExhibitionText.h"
 #include "support/TempDir.h"
@@ -91,7 +92,7 @@ TEST(SampleExhibition, BuildsTheScenesUnderTheirEntryPrefixes) {
     }
     // The entry folders hold what the document was assembled from.
     Exhibition staged;
-    staged.Load(show / "exhibition.tsd");
+    staged.Load(ReadBuiltExhibition(show / "exhibition.tsd").entries);
     const AssembledExhibition assembled = AssembleExhibitionText(staged.entries());
     EXPECT_EQ(assembled.topGroupNames, (std::vector<std::string>{"00_Sur_tower", "01_Sur_shell"}));
     EXPECT_EQ(assembled.text, text);

@@ -38,35 +38,50 @@ protected:
     MainDialogModel model{controls, messages, chooser};
 };
 
+// The question says when exhibition.tsd told nothing and the folders' files were guessed.
 TEST_F(Reload, AsksThenSelectsAndShowsTheFirstEntry) {
     Folder("00", {"a.tsd", "a_w.png", "a_t.png"});
     Folder("01", {"b.tsd", "b_w.png", "b_t.png"});
     Folder("02", {"c.tsd", "c_w.png", "c_t.png"});
-    EXPECT_TRUE(model.ReloadExhibition(Exhibition()));
+    const std::string guessed =
+        kQuestion +
+        "\n展示用tsdファイルに画像の記録がないため、番号付きフォルダの中身から読み込みます。";
+    for (const bool recorded : {true, false}) {
+        if (recorded) {
+            test::WriteExhibitionDocument(show, {{"a_w.png", "a_t.png", {}},
+                                                 {"b_w.png", "b_t.png", {}},
+                                                 {"c_w.png", "c_t.png", {}}});
+        }
+        RecordingMessageBox asked;
+        MainDialogModel dialog{controls, asked, chooser};
+        dialog.Initialise();
+        EXPECT_TRUE(dialog.ReloadExhibition(Exhibition()));
 
-    const EntryList expected = {{P("00/a.tsd"), P("00/a_w.png"), P("00/a_t.png"), {}},
-                                {P("01/b.tsd"), P("01/b_w.png"), P("01/b_t.png"), {}},
-                                {P("02/c.tsd"), P("02/c_w.png"), P("02/c_t.png"), {}}};
-    EXPECT_EQ(model.entries(), expected);
-    EXPECT_EQ(model.selectedIndex(), 0);
-    EXPECT_EQ(controls.highlighted, 0);
-    EXPECT_EQ(controls.count, "3");
-    EXPECT_EQ(model.currentEntry(), expected[0]);
-    EXPECT_EQ(controls.document, P("00/a.tsd"));
-    EXPECT_FALSE(model.arrowKeyPressed());
-    EXPECT_EQ(model.browseStartPath(), Exhibition());
-    EXPECT_EQ(messages.calls, (std::vector<RecordingMessageBox::Call>{
-                                  {RecordingMessageBox::Kind::Ask, kQuestion}}));
+        const EntryList expected = {{P("00/a.tsd"), P("00/a_w.png"), P("00/a_t.png"), {}},
+                                    {P("01/b.tsd"), P("01/b_w.png"), P("01/b_t.png"), {}},
+                                    {P("02/c.tsd"), P("02/c_w.png"), P("02/c_t.png"), {}}};
+        EXPECT_EQ(dialog.entries(), expected);
+        EXPECT_EQ(dialog.selectedIndex(), 0);
+        EXPECT_EQ(controls.highlighted, 0);
+        EXPECT_EQ(controls.count, "3");
+        EXPECT_EQ(dialog.currentEntry(), expected[0]);
+        EXPECT_EQ(controls.document, P("00/a.tsd"));
+        EXPECT_FALSE(dialog.arrowKeyPressed());
+        EXPECT_EQ(dialog.browseStartPath(), Exhibition());
+        EXPECT_EQ(asked.calls,
+                  (std::vector<RecordingMessageBox::Call>{
+                      {RecordingMessageBox::Kind::Ask, recorded ? kQuestion : guessed}}));
+        test::WriteFile(show.path() / "exhibition.tsd", "built");
+    }
 }
 
-// The reading starts from the current entry: fields no folder supplies come from it.
-TEST_F(Reload, TheCurrentEntrySeedsTheFieldsNoFolderSupplies) {
+// Nothing the dialog held before fills a field the exhibition does not supply.
+TEST_F(Reload, TheCurrentEntryFillsNoField) {
     Folder("00", {"a.tsd", "a_w.png"});
     Folder("src", {"earlier_t.png"});
     model.HandleDroppedFiles({P("src/earlier_t.png")});
     EXPECT_TRUE(model.ReloadExhibition(Exhibition()));
-    EXPECT_EQ(model.entries(),
-              (EntryList{{P("00/a.tsd"), P("00/a_w.png"), P("src/earlier_t.png"), {}}}));
+    EXPECT_EQ(model.entries(), (EntryList{{P("00/a.tsd"), P("00/a_w.png"), "", {}}}));
 }
 
 TEST_F(Reload, WithoutFolderZeroTheListEndsEmptyAndTheFieldsStay) {
