@@ -1,6 +1,7 @@
 #include "core/exhibition/TransactionFixture.h"
 #include "exhibition/BuildRecovery.h"
 #include "exhibition/BuildTransaction.h"
+#include "exhibition/BuiltExhibition.h"
 #include "exhibition/Exhibition.h"
 #include "support/FaultyFileOperations.h"
 #include "support/RecordingMessageBox.h"
@@ -59,7 +60,7 @@ public:
     // The built exhibition reloaded, with a second item appended.
     Exhibition Changed() const {
         Exhibition changed;
-        changed.Load(show() + "exhibition.tsd");
+        changed.Load(ReadBuiltExhibition(show() + "exhibition.tsd").entries);
         changed.Insert(changed.entries().size(), Item("b"));
         return changed;
     }
