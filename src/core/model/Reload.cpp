@@ -1,5 +1,8 @@
 #include "model/MainDialogModel.h"
 
+#include "platform/FileSystem.h"
+#include "platform/PathParts.h"
+
 namespace lumo {
 
 namespace {
@@ -15,12 +18,12 @@ bool MainDialogModel::ReloadExhibition(const std::string& path) {
     if (!messages_.ask(kReloadQuestion)) {
         return false;
     }
-    browseStartPath_ = path;
     exhibition_.Load(path, current_);
     selectedIndex_ = 0;
     RefreshEntryList(0);
     arrowKeyPressed_ = true;
     LoadSelectedEntry();
+    NoteExhibition({ExhibitionOrigin::Reloaded, FolderPart(AbsolutePath(path))});
     return true;
 }
 

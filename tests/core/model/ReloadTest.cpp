@@ -54,7 +54,7 @@ TEST_F(Reload, AsksThenSelectsAndShowsTheFirstEntry) {
     EXPECT_EQ(model.currentEntry(), expected[0]);
     EXPECT_EQ(controls.document, P("00/a.tsd"));
     EXPECT_FALSE(model.arrowKeyPressed());
-    EXPECT_EQ(model.browseStartPath(), Exhibition());
+    EXPECT_EQ(model.browseStartPath(), show.folder());
     EXPECT_EQ(messages.calls, (std::vector<RecordingMessageBox::Call>{
                                   {RecordingMessageBox::Kind::Ask, kQuestion}}));
 }
