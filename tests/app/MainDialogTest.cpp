@@ -326,16 +326,6 @@ std::vector<Row> Rows() {
              QCOMPARE(next.findChild<QLineEdit*>(QString::number(IDC_COUNT))->text(),
                       QStringLiteral("2"));
          }});
-    rows.push_back({"a chosen folder that does not exist is made with its parents",
-                    [](Window& w) {
-                        w.addItems({"a"});
-                        w.chooser.answers.push_back(
-                            QFile::encodeName(w.folder.filePath("new/show")).toStdString());
-                        w.click(IDC_BUILD);
-                    },
-                    [](Window& w) {
-                        QVERIFY(QFileInfo::exists(w.folder.filePath("new/show/exhibition.tsd")));
-                    }});
     rows.push_back({"hovering an entry previews both its images",
                     [](Window& w) {
                         w.addItems({"a"});

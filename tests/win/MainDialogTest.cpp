@@ -334,16 +334,6 @@ std::vector<Row> Rows() {
              EXPECT_EQ(WindowText(GetDlgItem(next.hwnd(), IDC_COUNT)), "2");
              EXPECT_EQ(next.model().entries(), w.dialog->model().entries());
          }});
-    rows.push_back({"a chosen folder that does not exist is made with its parents",
-                    [](Window& w) {
-                        w.AddItems({"a"});
-                        w.chooser.answers.push_back(
-                            Utf8FromWide((w.folder / L"新規" / L"会場").wstring()));
-                        w.Click(IDC_BUILD);
-                    },
-                    [](Window& w) {
-                        EXPECT_TRUE(fs::exists(w.folder / L"新規" / L"会場" / L"exhibition.tsd"));
-                    }});
     return rows;
 }
 

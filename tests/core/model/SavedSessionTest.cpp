@@ -97,37 +97,6 @@ TEST_F(SavedSession, EveryChangeComesBackAfterAKill) {
     }
 }
 
-// Closing asks only when items changed since the last build or reload; a clean close
-// leaves nothing to restore, a declined one keeps the window and the list.
-TEST_F(SavedSession, ClosingAsksWhenItemsWouldBeLost) {
-    struct Case {
-        const char* steps;
-        bool answer;
-        bool asked;
-        bool kept;
-    };
-    const std::vector<Case> cases = {
-        {"", true, false, false},    {"a", true, true, false},    {"a", false, true, true},
-        {"ab", false, false, false}, {"abr", true, false, false},
-    };
-    for (const Case& c : cases) {
-        std::filesystem::remove_all(shows.path() / "会場");
-        Session run(savedList, {show});
-        run.Do(c.steps, show);
-        run.messages.calls.clear();
-        run.messages.answers = {c.answer};
-        const bool mayClose = run.model.MayClose();
-        EXPECT_EQ(mayClose, !c.kept) << c.steps;
-        EXPECT_EQ(run.messages.calls.size(), c.asked ? 1u : 0u) << c.steps;
-        if (mayClose) {
-            run.model.Closed();
-        } else {
-            run.model.FlushNow();
-        }
-        EXPECT_EQ(std::filesystem::exists(test::AnyPath(savedList).get()), c.kept) << c.steps;
-    }
-}
-
 // The count reads 0 from the start; the chooser opens at home, and after a build beside
 // the exhibition built. A folder typed in that does not exist is made with its parents;
 // one that cannot be made is told with the system's reason, and nothing is built.
