@@ -4,6 +4,7 @@
 #include "MainDialog.h"
 #include "MessageBoxes.h"
 #include "model/AboutBox.h"
+#include "model/SavedListFile.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -54,12 +55,17 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 int Application::Run(const std::vector<std::string>& files) {
     MessageBoxes messages;
     FolderDialog chooser;
-    MainDialog dialog(messages, chooser);
+    MainDialog dialog(messages, chooser, SavedListPath());
     messages.setOwner(&dialog);
     chooser.setOwner(&dialog);
-    if (!files.empty()) {
-        QTimer::singleShot(0, &dialog, [&dialog, files] { dialog.HandleDroppedPaths(files); });
-    }
+    // With the window shown: the list a killed session left is offered back first, and
+    // the command line's files come after it as a drop.
+    QTimer::singleShot(0, &dialog, [&dialog, files] {
+        dialog.model().RestoreSavedList();
+        if (!files.empty()) {
+            dialog.HandleDroppedPaths(files);
+        }
+    });
     dialog.exec();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "model/ControlTable.h"
 #include "model/DialogInput.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -57,11 +58,12 @@ DialogKey KeyOf(int key) {
 
 } // namespace
 
-MainDialog::MainDialog(IMessageBox& messages, IFolderChooser& chooser, QWidget* parent)
+MainDialog::MainDialog(IMessageBox& messages, IFolderChooser& chooser,
+                       const std::string& savedListPath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      progress_(this), model_(*this, messages, chooser) {
+      progress_(this), model_(*this, messages, chooser, savedListPath) {
     setWindowTitle(QStringLiteral(IDD_LUMO_DIALOG_CAPTION));
     setFont(DialogFont(IDD_LUMO_DIALOG_FONT_POINTS));
     CreateControls();
@@ -69,6 +71,11 @@ MainDialog::MainDialog(IMessageBox& messages, IFolderChooser& chooser, QWidget* 
     WatchChildren();
     previewTip_ = new PreviewTip(this);
     model_.SetProgressDisplay(&progress_);
+    flushTimer_.setSingleShot(true);
+    connect(&flushTimer_, &QTimer::timeout, this, [this] { model_.Flush(); });
+    model_.SetFlushTimer([this](std::chrono::milliseconds delay) { flushTimer_.start(delay); });
+    // At logout the list is written and kept: the session did not close the window.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { model_.FlushNow(); });
     model_.Initialise();
 }
 
@@ -204,7 +211,13 @@ bool MainDialog::ShowPreview(QObject* watched, const QPoint& position) {
     return true;
 }
 
+// The curator's No to losing unbuilt items keeps the window open.
 void MainDialog::closeEvent(QCloseEvent* event) {
+    if (!model_.MayClose()) {
+        event->ignore();
+        return;
+    }
+    model_.Closed();
     event->accept();
     QDialog::done(QDialog::Rejected);
 }

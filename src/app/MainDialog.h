@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -23,11 +24,12 @@ class PreviewTip;
 
 // The main dialog: the controls of the dialog's layout table, each named by its control
 // identifier, wired to the dialog model. Messages and the folder choice go through the
-// services it is given.
+// services it is given. Given a saved-list path, it keeps the list there between runs.
 class MainDialog final : public QDialog, public IDialogControls {
     Q_OBJECT
 public:
-    MainDialog(IMessageBox& messages, IFolderChooser& chooser, QWidget* parent = nullptr);
+    MainDialog(IMessageBox& messages, IFolderChooser& chooser,
+               const std::string& savedListPath = {}, QWidget* parent = nullptr);
 
     // Files handed over as if dropped, for instance from the command line.
     void HandleDroppedPaths(const std::vector<std::string>& paths);
@@ -61,6 +63,7 @@ private:
 
     ProgressDialog progress_;
     MainDialogModel model_;
+    QTimer flushTimer_;
     QHash<int, QLineEdit*> fields_;
     EntryListWidget* list_ = nullptr;
     ImagePreviews previews_;

@@ -1,21 +1,11 @@
 #include "cli/OutputFolderChooser.h"
 
-#include "platform/FileSystem.h"
+#include "exhibition/ChosenFolder.h"
 
 namespace lumo::cli {
 
-namespace {
-
-const char* const kFolderNotCreated = "エラー　保存先フォルダを作成できませんでした";
-
-} // namespace
-
 std::string OutputFolderChooser::chooseFolder(const std::string&) {
-    if (!CreateFolderWithParents(folder_)) {
-        messages_.showError(std::string(kFolderNotCreated) + "\n" + folder_);
-        return {};
-    }
-    return folder_;
+    return MakeChosenFolder(folder_, messages_) ? folder_ : std::string();
 }
 
 } // namespace lumo::cli

@@ -3,6 +3,7 @@
 #include "FolderDialog.h"
 #include "MainDialog.h"
 #include "MessageBoxes.h"
+#include "model/SavedListFile.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -18,10 +19,11 @@ int Application::Run() {
     {
         MessageBoxes messages;
         FolderDialog chooser;
-        MainDialog dialog(instance_, messages, chooser);
+        MainDialog dialog(instance_, messages, chooser, SavedListPath());
         if (dialog.Create(true)) {
             messages.setOwner(dialog.hwnd());
             chooser.setOwner(dialog.hwnd());
+            dialog.model().RestoreSavedList();
             dialog.RunModal();
             result = 0;
         }

@@ -32,12 +32,19 @@ DialogKey KeyOf(WPARAM key) {
     }
 }
 
+// The timer that writes the saved list once changes pause.
+constexpr UINT_PTR kFlushTimer = 1;
+
 } // namespace
 
-MainDialog::MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser)
+MainDialog::MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser,
+                       const std::string& savedListPath)
     : instance_(instance), messages_(messages), progress_([this] { PumpDuringBuild(); }),
-      model_(*this, messages, chooser) {
+      model_(*this, messages, chooser, savedListPath) {
     model_.SetProgressDisplay(&progress_);
+    model_.SetFlushTimer([this](std::chrono::milliseconds delay) {
+        SetTimer(hwnd_, kFlushTimer, static_cast<UINT>(delay.count()), nullptr);
+    });
     icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_LUMO), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                                           LR_DEFAULTCOLOR));
@@ -156,13 +163,21 @@ INT_PTR MainDialog::HandleMessage(UINT message, WPARAM wParam) {
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
+    case WM_TIMER:
+        if (wParam != kFlushTimer) {
+            return FALSE;
+        }
+        KillTimer(hwnd_, kFlushTimer);
+        model_.Flush();
+        return TRUE;
+    case WM_ENDSESSION:
+        // Logout or shutdown: the list is written and kept, as after a crash.
+        if (wParam) {
+            model_.FlushNow();
+        }
+        return TRUE;
     case WM_CLOSE:
-        // The title bar's close button, the system menu and Alt+F4 end the dialog.
-        closed_ = true;
-        ShowWindow(hwnd_, SW_HIDE);
-        // A close sent from another thread is handled inside GetMessage, which would go
-        // on waiting: a posted message lets the loop see the flag.
-        PostMessageW(hwnd_, WM_NULL, 0, 0);
+        OnClose();
         return TRUE;
     default:
         return FALSE;
@@ -208,6 +223,20 @@ void MainDialog::OnPaint() {
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon_);
     EndPaint(hwnd_, &paint);
+}
+
+// The title bar's close button, the system menu and Alt+F4 end the dialog, unless the
+// curator keeps it open rather than lose unbuilt items.
+void MainDialog::OnClose() {
+    if (closed_ || !model_.MayClose()) {
+        return;
+    }
+    model_.Closed();
+    closed_ = true;
+    ShowWindow(hwnd_, SW_HIDE);
+    // A close sent from another thread is handled inside GetMessage, which would go on
+    // waiting: a posted message lets the loop see the flag.
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
 void MainDialog::OnDropFiles(HDROP drop) {

@@ -13,10 +13,12 @@ namespace lumo::win {
 
 // The main dialog, built from its template: a dialog procedure that implements the
 // controls of the dialog's logic and routes each window message to one of its handlers.
-// Messages and the folder choice go through the services it is given.
+// Messages and the folder choice go through the services it is given. Given a saved-list
+// path, it keeps the list there between runs.
 class MainDialog final : public IDialogControls {
 public:
-    MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser);
+    MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser,
+               const std::string& savedListPath = {});
     ~MainDialog() override;
     MainDialog(const MainDialog&) = delete;
     MainDialog& operator=(const MainDialog&) = delete;
@@ -47,6 +49,7 @@ private:
     bool OnCommand(int id, int code);
     void OnPaint();
     void OnDropFiles(HDROP drop);
+    void OnClose();
     void PumpDuringBuild();
     bool IsOwnWindow(HWND window) const;
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }

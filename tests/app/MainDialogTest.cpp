@@ -4,6 +4,7 @@
 #include "PreviewTip.h"
 #include "ProgressDialog.h"
 #include "model/DialogLayout.h"
+#include "platform/FileSystem.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 
@@ -109,7 +110,7 @@ public:
 
 // One dialog on screen, with the files of its items in a folder of its own.
 struct Window {
-    Window() : dialog(messages, chooser) {
+    Window() : dialog(messages, chooser, savedList()) {
         dialog.move(200, 150);
         dialog.show();
         // The mouse rests far from the list unless a row puts it there.
@@ -158,6 +159,11 @@ struct Window {
         QCoreApplication::sendEvent(widget, &event);
     }
 
+    std::string savedList() {
+        return QFile::encodeName(folder.filePath("state/list.txt")).toStdString();
+    }
+    bool saved() { return QFileInfo::exists(folder.filePath("state/list.txt")); }
+
     QTemporaryDir folder;
     HookedMessageBox messages;
     ScriptedFolderChooser chooser;
@@ -184,7 +190,7 @@ std::vector<Row> Rows() {
                             QCOMPARE(w.shown(IDC_DOCUMENT), QStringLiteral("scene"));
                             QCOMPARE(w.shown(IDC_THUMBNAIL), QStringLiteral("scene_thumb"));
                             QCOMPARE(w.shown(IDC_DESCRIPTION), QStringLiteral("scene_desc"));
-                            QCOMPARE(w.text(IDC_COUNT), QString());
+                            QCOMPARE(w.text(IDC_COUNT), QStringLiteral("0"));
                         }});
     }
     rows.push_back({"a web address is refused at the drag",
@@ -234,8 +240,7 @@ std::vector<Row> Rows() {
                     [](Window& w) {
                         QVERIFY(QFileInfo::exists(w.folder.filePath("show/exhibition.tsd")));
                         QVERIFY(QFileInfo::exists(w.folder.filePath("show/00/a_desc.png")));
-                        QCOMPARE(QString::fromStdString(w.chooser.startPaths.at(0)),
-                                 w.folder.filePath("a/a.tsd"));
+                        QCOMPARE(w.chooser.startPaths.at(0), lumo::HomeFolder());
                         QCOMPARE(w.messages.record.texts(),
                                  std::vector<std::string>{"展示用tsdファイルを作成しました"});
                     }});
@@ -286,7 +291,41 @@ std::vector<Row> Rows() {
                     [](Window& w) {
                         QVERIFY(!w.dialog.isVisible());
                         QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
+                        QVERIFY(w.messages.record.calls.empty());
                     }});
+    for (const bool yes : {true, false}) {
+        rows.push_back({yes ? "closing with unbuilt items asks; Yes closes and forgets them"
+                            : "closing with unbuilt items asks; No keeps the window",
+                        [yes](Window& w) {
+                            w.addItems({"a"});
+                            QTRY_VERIFY(w.saved());
+                            w.messages.record.answers = {yes};
+                            QCOMPARE(w.dialog.close(), yes);
+                        },
+                        [yes](Window& w) {
+                            QCOMPARE(w.messages.record.texts(),
+                                     std::vector<std::string>{
+                                         "登録した内容はまだ展示になっていません。終了しますか？"});
+                            QCOMPARE(w.dialog.isVisible(), !yes);
+                            QCOMPARE(w.saved(), !yes);
+                        }});
+    }
+    rows.push_back(
+        {"a list kept at logout comes back at the next start",
+         [](Window& w) {
+             w.addItems({"a", "b"});
+             w.dialog.model().FlushNow();
+         },
+         [](Window& w) {
+             HookedMessageBox messages;
+             MainDialog next(messages, w.chooser, w.savedList());
+             next.model().RestoreSavedList();
+             QCOMPARE(messages.record.texts(),
+                      std::vector<std::string>{"前回の登録内容が残っています。復元しますか？"});
+             QCOMPARE(next.findChild<QListWidget*>()->count(), 2);
+             QCOMPARE(next.findChild<QLineEdit*>(QString::number(IDC_COUNT))->text(),
+                      QStringLiteral("2"));
+         }});
     rows.push_back({"hovering an entry previews both its images",
                     [](Window& w) {
                         w.addItems({"a"});

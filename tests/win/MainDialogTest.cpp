@@ -1,5 +1,6 @@
 #include "MainDialog.h"
 #include "model/ControlTable.h"
+#include "platform/FileSystem.h"
 #include "platform/win/WidePath.h"
 #include "support/RecordingMessageBox.h"
 #include "support/SampleExhibition.h"
@@ -82,12 +83,15 @@ test::SampleItem CopyItem(const fs::path& folder, const std::string& name) {
 // One dialog from its template, hidden, with the files of its items in a folder of its own.
 struct Window {
     Window() {
-        dialog = std::make_unique<MainDialog>(GetModuleHandleW(nullptr), messages, chooser);
+        dialog =
+            std::make_unique<MainDialog>(GetModuleHandleW(nullptr), messages, chooser, SavedList());
         EXPECT_TRUE(dialog->Create(false));
         folder = fs::path(WideFromUtf8(temp.folder())) / L"展示 テスト";
         fs::create_directories(folder);
     }
 
+    std::string SavedList() const { return temp / test::Native("state/saved-list.txt"); }
+    bool Saved() const { return fs::exists(WideFromUtf8(SavedList())); }
     HWND hwnd() const { return dialog->hwnd(); }
     HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
     std::string Text(int id) const { return WindowText(Control(id)); }
@@ -184,8 +188,8 @@ std::vector<Row> Rows() {
                             EXPECT_EQ(w.Shown(IDC_DOCUMENT), "場面");
                             EXPECT_EQ(w.Shown(IDC_THUMBNAIL), "場面_thumb");
                             EXPECT_EQ(w.Shown(IDC_DESCRIPTION), "場面_desc");
-                            EXPECT_EQ(w.dialog->model().browseStartPath(), w.Text(IDC_DOCUMENT));
-                            EXPECT_EQ(w.Text(IDC_COUNT), "");
+                            EXPECT_EQ(w.dialog->model().browseStartPath(), HomeFolder());
+                            EXPECT_EQ(w.Text(IDC_COUNT), "0");
                         }});
     }
     rows.push_back({"▲ and 削除 reach their commands",
@@ -288,7 +292,50 @@ std::vector<Row> Rows() {
                         PostMessageW(w.hwnd(), WM_CLOSE, 0, 0);
                         w.Pump();
                     },
-                    [](Window& w) { EXPECT_TRUE(w.dialog->closed()); }});
+                    [](Window& w) {
+                        EXPECT_TRUE(w.dialog->closed());
+                        EXPECT_TRUE(w.messages.calls.empty());
+                    }});
+    for (const bool yes : {true, false}) {
+        rows.push_back({yes ? "WM_CLOSE with unbuilt items asks; Yes closes and forgets them"
+                            : "WM_CLOSE with unbuilt items asks; No keeps the dialog",
+                        [yes](Window& w) {
+                            w.AddItems({"a"});
+                            // The flush timer writes the list once the changes pause.
+                            for (int waited = 0; waited < 3000 && !w.Saved(); waited += 20) {
+                                Sleep(20);
+                                w.Pump();
+                            }
+                            EXPECT_TRUE(w.Saved());
+                            w.messages.answers = {yes};
+                            PostMessageW(w.hwnd(), WM_CLOSE, 0, 0);
+                            w.Pump();
+                        },
+                        [yes](Window& w) {
+                            EXPECT_EQ(
+                                w.messages.texts(),
+                                std::vector<std::string>{
+                                    "登録した内容はまだ展示になっていません。終了しますか？"});
+                            EXPECT_EQ(w.dialog->closed(), yes);
+                            EXPECT_EQ(w.Saved(), !yes);
+                        }});
+    }
+    rows.push_back(
+        {"a list kept at the end of the session comes back at the next start",
+         [](Window& w) {
+             w.AddItems({"a", "b"});
+             SendMessageW(w.hwnd(), WM_ENDSESSION, TRUE, 0);
+         },
+         [](Window& w) {
+             RecordingMessageBox messages;
+             MainDialog next(GetModuleHandleW(nullptr), messages, w.chooser, w.SavedList());
+             ASSERT_TRUE(next.Create(false));
+             next.model().RestoreSavedList();
+             EXPECT_EQ(messages.texts(),
+                       std::vector<std::string>{"前回の登録内容が残っています。復元しますか？"});
+             EXPECT_EQ(WindowText(GetDlgItem(next.hwnd(), IDC_COUNT)), "2");
+             EXPECT_EQ(next.model().entries(), w.dialog->model().entries());
+         }});
     return rows;
 }
 

@@ -1,6 +1,5 @@
 #include "exhibition/DroppedFile.h"
 #include "model/MainDialogModel.h"
-#include "platform/PathParts.h"
 
 namespace lumo {
 
@@ -15,9 +14,6 @@ void MainDialogModel::HandleDroppedFiles(const std::vector<std::string>& paths) 
                 return;
             }
             continue;
-        }
-        if (LowerAscii(ExtensionOf(path)) == ".tsd") {
-            browseStartPath_ = path;
         }
         ClassifyDroppedFile(current_, path);
         ShowCurrentEntry();

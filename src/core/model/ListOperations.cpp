@@ -16,6 +16,7 @@ void MainDialogModel::AddCurrentEntry() {
     }
     selectedIndex_ = static_cast<int>(addition.position);
     RefreshEntryList(selectedIndex_);
+    NoteEdit();
 }
 
 void MainDialogModel::DeleteSelectedEntry() {
@@ -37,6 +38,7 @@ void MainDialogModel::DeleteSelectedEntry() {
         ClearCurrentEntry();
     }
     ShowCount();
+    NoteEdit();
 }
 
 void MainDialogModel::MoveSelectedEntryUp() {
@@ -51,6 +53,7 @@ void MainDialogModel::MoveSelectedEntryUp() {
                      static_cast<std::size_t>(selectedIndex_ - 1));
     --selectedIndex_;
     LoadEntry(selectedIndex_);
+    NoteEdit();
 }
 
 void MainDialogModel::MoveSelectedEntryDown() {
@@ -65,6 +68,7 @@ void MainDialogModel::MoveSelectedEntryDown() {
                      static_cast<std::size_t>(selectedIndex_ + 1));
     ++selectedIndex_;
     LoadEntry(selectedIndex_);
+    NoteEdit();
 }
 
 void MainDialogModel::LoadSelectedEntry() {
@@ -80,6 +84,7 @@ void MainDialogModel::LoadSelectedEntry() {
     }
     LoadEntry(selectedIndex_);
     arrowKeyPressed_ = false;
+    NoteSelection();
 }
 
 void MainDialogModel::RefreshEntryList(int index) {

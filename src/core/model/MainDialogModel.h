@@ -5,10 +5,15 @@
 #include "exhibition/Exhibition.h"
 #include "exhibition/Progress.h"
 #include "model/DialogControls.h"
+#include "model/LastExhibition.h"
+#include "model/SessionKeeper.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressDisplay.h"
 
+#include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +23,33 @@ namespace lumo {
 // of any toolkit: the selection, the arrow-key flag, the current entry that drops fill,
 // the fields and the list box. A front-end owns one, hands it its controls, message box
 // and folder chooser, and calls a handler per event.
+//
+// Given a saved-list path, it keeps the list there between runs: every change is written
+// a moment later, when the front-end's timer calls Flush().
 class MainDialogModel {
 public:
-    MainDialogModel(IDialogControls& controls, IMessageBox& messages, IFolderChooser& chooser);
+    MainDialogModel(IDialogControls& controls, IMessageBox& messages, IFolderChooser& chooser,
+                    std::string savedListPath = {});
 
-    // Dialog initialisation: nothing selected, no arrow key seen, the chooser starts at
-    // the curator's home folder.
+    // Dialog initialisation: nothing selected, no arrow key seen, the count shows 0, the
+    // chooser starts at the curator's home folder.
     void Initialise();
+
+    // Once at start, with the window shown: offers back the list a session left without
+    // closing (a crash, a kill) and shows it, its selection and its last exhibition.
+    void RestoreSavedList();
+    // Before the window closes: false when the curator chose to keep it open.
+    bool MayClose();
+    // The window closed cleanly: nothing is left to restore.
+    void Closed();
+    // The front-end's one-shot timer, started with a delay after every change; when it
+    // fires, the front-end calls Flush().
+    void SetFlushTimer(std::function<void(std::chrono::milliseconds)> start) {
+        flushTimer_ = std::move(start);
+    }
+    void Flush();
+    // The session ends (logout, shutdown): the list is written now and kept.
+    void FlushNow();
 
     // List operations behind the buttons and the list box.
     void AddCurrentEntry();
@@ -63,12 +88,17 @@ public:
     const ExhibitionEntry& currentEntry() const { return current_; }
     int selectedIndex() const { return selectedIndex_; }
     bool arrowKeyPressed() const { return arrowKeyPressed_; }
-    const std::string& browseStartPath() const { return browseStartPath_; }
+    // Where the next folder chooser opens.
+    std::string browseStartPath() const { return FolderChooserStart(lastExhibition_); }
 
 private:
     void RefillList();
     void ShowCount();
     void LoadEntry(int index);
+    void NoteEdit();
+    void NoteSelection();
+    void NoteExhibition(const LastExhibition& last);
+    void StartFlushTimer();
 
     IDialogControls& controls_;
     IMessageBox& messages_;
@@ -81,9 +111,11 @@ private:
     ExhibitionEntry current_;
     Exhibition exhibition_;
     int selectedIndex_ = -1;
-    std::string browseStartPath_;
+    LastExhibition lastExhibition_;
     bool building_ = false;
     std::vector<std::vector<std::string>> dropsDuringBuild_;
+    std::function<void(std::chrono::milliseconds)> flushTimer_;
+    std::optional<SessionKeeper> keeper_; // last: it reads the list until it is gone
 };
 
 } // namespace lumo

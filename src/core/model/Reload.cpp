@@ -1,5 +1,8 @@
-#include "exhibition/BuiltExhibition.h"
 #include "model/MainDialogModel.h"
+
+#include "exhibition/BuiltExhibition.h"
+#include "platform/FileSystem.h"
+#include "platform/PathParts.h"
 
 namespace lumo {
 
@@ -22,12 +25,12 @@ bool MainDialogModel::ReloadExhibition(const std::string& path) {
     if (!messages_.ask(question)) {
         return false;
     }
-    browseStartPath_ = path;
     exhibition_.Load(std::move(built.entries));
     selectedIndex_ = 0;
     RefreshEntryList(0);
     arrowKeyPressed_ = true;
     LoadSelectedEntry();
+    NoteExhibition({ExhibitionOrigin::Reloaded, FolderPart(AbsolutePath(path))});
     return true;
 }
 

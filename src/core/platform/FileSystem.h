@@ -33,6 +33,8 @@ bool CreateFolder(const std::string& path);
 
 // Creates a folder and every missing parent; true when the folder exists afterwards.
 bool CreateFolderWithParents(const std::string& path);
+// The same; on failure reason tells the system's own words for why.
+bool CreateFolderWithParents(const std::string& path, std::string& reason);
 
 // Removes a file; true when nothing is left at the path, also when nothing was there.
 bool RemoveFile(const std::string& path);

@@ -278,11 +278,12 @@ TEST(LoadSelectedEntry, ShowsTheFieldsInDisplayOrder) {
                   "append " + dialog.Document("b"), "select 1"}));
 }
 
-TEST(CountField, StaysBlankUntilTheFirstAdd) {
+// 登録数 reads 0 from the start, not only once a deletion empties the list.
+TEST(CountField, ReadsZeroFromTheStartAndCountsEachAdd) {
     Dialog dialog;
     dialog.Drop("a", {EntryField::Description});
     dialog.model.AddCurrentEntry();
-    EXPECT_TRUE(dialog.controls.count.empty());
+    EXPECT_EQ(dialog.controls.count, "0");
     dialog.Drop("a");
     dialog.controls.calls.clear();
     dialog.model.AddCurrentEntry();

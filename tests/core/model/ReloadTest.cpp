@@ -67,7 +67,7 @@ TEST_F(Reload, AsksThenSelectsAndShowsTheFirstEntry) {
         EXPECT_EQ(dialog.currentEntry(), expected[0]);
         EXPECT_EQ(controls.document, P("00/a.tsd"));
         EXPECT_FALSE(dialog.arrowKeyPressed());
-        EXPECT_EQ(dialog.browseStartPath(), Exhibition());
+        EXPECT_EQ(dialog.browseStartPath(), show.folder());
         EXPECT_EQ(asked.calls,
                   (std::vector<RecordingMessageBox::Call>{
                       {RecordingMessageBox::Kind::Ask, recorded ? kQuestion : guessed}}));

@@ -71,9 +71,19 @@ bool CreateFolder(const std::string& path) {
 }
 
 bool CreateFolderWithParents(const std::string& path) {
+    std::string reason;
+    return CreateFolderWithParents(path, reason);
+}
+
+bool CreateFolderWithParents(const std::string& path, std::string& reason) {
     std::error_code ec;
     fs::create_directories(ToPath(path), ec);
-    return IsFolder(path);
+    if (IsFolder(path)) {
+        return true;
+    }
+    // Without an error the path is taken by something that is not a folder.
+    reason = ErrnoText(ec ? ec.value() : EEXIST);
+    return false;
 }
 
 bool RemoveFile(const std::string& path) {

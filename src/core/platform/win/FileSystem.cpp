@@ -92,19 +92,35 @@ bool CreateFolder(const std::string& path) {
 }
 
 bool CreateFolderWithParents(const std::string& path) {
-    if (path.empty() || IsFolder(path)) {
-        return !path.empty();
+    std::string reason;
+    return CreateFolderWithParents(path, reason);
+}
+
+// A parent that cannot be created (a server name, a drive) need not stop the folder:
+// its reason is told only when the folder fails too, as the deeper cause.
+bool CreateFolderWithParents(const std::string& path, std::string& reason) {
+    if (path.empty()) {
+        reason = SystemErrorText(ERROR_PATH_NOT_FOUND);
+        return false;
+    }
+    if (IsFolder(path)) {
+        return true;
     }
     std::string parent = path;
     while (!parent.empty() && IsFolderSeparator(parent.back())) {
         parent.pop_back();
     }
     parent = FolderPart(parent);
+    std::string parentReason;
     if (!parent.empty() && parent != path) {
-        CreateFolderWithParents(parent);
+        CreateFolderWithParents(parent, parentReason);
     }
-    CreateFolder(path);
-    return IsFolder(path);
+    const DWORD error = CreateFolder(path) ? ERROR_SUCCESS : GetLastError();
+    if (IsFolder(path)) {
+        return true;
+    }
+    reason = parentReason.empty() ? SystemErrorText(error) : parentReason;
+    return false;
 }
 
 bool RemoveFile(const std::string& path) {
