@@ -4,17 +4,19 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+#include <utility>
+
 namespace lumo::qt {
 
 namespace {
 
 // About thirty previews at full size.
-constexpr qsizetype kCacheBytes = 8 * 1024 * 1024;
+constexpr std::size_t kCacheBytes = 8 * 1024 * 1024;
 
-QString CacheKey(const QFileInfo& file) {
-    return file.absoluteFilePath() + QLatin1Char('\n') +
-           QString::number(file.lastModified().toMSecsSinceEpoch()) + QLatin1Char('\n') +
-           QString::number(file.size());
+PreviewKey CacheKey(const QFileInfo& file) {
+    return {file.absoluteFilePath().toStdString(), file.lastModified().toMSecsSinceEpoch(),
+            static_cast<std::uint64_t>(file.size())};
 }
 
 ImagePreview Decode(const QString& path) {
@@ -43,13 +45,14 @@ ImagePreview ImagePreviews::preview(const QString& path) {
     if (!file.isFile()) {
         return {};
     }
-    const QString key = CacheKey(file);
-    if (const ImagePreview* cached = cache_.object(key)) {
+    PreviewKey key = CacheKey(file);
+    if (const ImagePreview* cached = cache_.Find(key)) {
         return *cached;
     }
     ImagePreview decoded = Decode(path);
-    const qsizetype cost = std::max<qsizetype>(decoded.image.sizeInBytes(), 1);
-    cache_.insert(key, new ImagePreview(decoded), cost);
+    const auto bytes =
+        std::max<std::size_t>(static_cast<std::size_t>(decoded.image.sizeInBytes()), 1);
+    cache_.Insert(std::move(key), decoded, bytes);
     return decoded;
 }
 

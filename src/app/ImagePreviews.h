@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCache>
+#include "model/PreviewCache.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -26,7 +27,7 @@ public:
     ImagePreview preview(const QString& path);
 
 private:
-    QCache<QString, ImagePreview> cache_;
+    PreviewCache<ImagePreview> cache_;
 };
 
 } // namespace lumo::qt

@@ -1,5 +1,7 @@
 #include "PreviewTip.h"
 
+#include "ScreenPlacement.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -57,7 +59,7 @@ void PreviewTip::showPreviews(const QString& title, const QList<ImagePreview>& p
     }
     layout->addLayout(row);
     adjustSize();
-    move(globalPos + QPoint(16, 16));
+    move(PopupBesideCursor(size(), globalPos));
     show();
 }
 

@@ -1,5 +1,7 @@
 #include "ProgressDialog.h"
 
+#include "ScreenPlacement.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 
@@ -21,6 +23,13 @@ void ProgressDialog::open() {
     dialog_->setAutoReset(false);
     dialog_->setRange(0, kSteps);
     dialog_->setMinimumWidth(owner_ ? owner_->width() / 2 : 400);
+    // Placed before it shows, so that it never appears where the window system puts
+    // windows it knows nothing about (the screen's corner without a window manager).
+    if (owner_) {
+        dialog_->setLabelText(QStringLiteral("\n\n")); // the three lines update() fills
+        dialog_->adjustSize();
+        dialog_->move(CentredOver(dialog_->size(), *owner_));
+    }
     dialog_->show();
 }
 

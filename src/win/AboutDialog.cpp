@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "WindowCentring.h"
+
 #include "model/AboutBox.h"
 #include "model/DialogLayout.h"
 #include "platform/win/WidePath.h"
@@ -16,6 +18,7 @@ INT_PTR CALLBACK AboutDialog::DialogProc(HWND window, UINT message, WPARAM wPara
     switch (message) {
     case WM_INITDIALOG:
         SetDlgItemTextW(window, IDC_ABOUT_VERSION, WideFromUtf8(AboutVersionLine()).c_str());
+        CentreOverOwner(window, GetWindow(window, GW_OWNER));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {

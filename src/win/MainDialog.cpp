@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "DialogTemplate.h"
 #include "DroppedFiles.h"
+#include "WindowCentring.h"
 #include "model/DialogInput.h"
 #include "model/DialogLayout.h"
 #include "platform/win/WidePath.h"
@@ -125,6 +126,8 @@ INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam
         auto* dialog = reinterpret_cast<MainDialog*>(lParam);
         dialog->hwnd_ = window;
         dialog->progress_.setOwner(window);
+        // Before the template's visibility shows it, on the screen where it starts.
+        CentreOverOwner(window, nullptr);
         dialog->OnInitDialog();
         return TRUE;
     }

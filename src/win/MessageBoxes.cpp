@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include "ApplicationName.h"
+#include "WindowCentring.h"
 #include "platform/win/WidePath.h"
 
 #include <commctrl.h>
@@ -8,6 +9,7 @@
 namespace lumo::win {
 
 int MessageBoxes::Run(const std::string& text, UINT type) const {
+    const MessageBoxCentring centring(owner_);
     return MessageBoxW(owner_, WideFromUtf8(text).c_str(), ApplicationName().c_str(),
                        type | MB_APPLMODAL | MB_SETFOREGROUND);
 }

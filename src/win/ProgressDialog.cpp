@@ -1,6 +1,7 @@
 #include "ProgressDialog.h"
 
 #include "ApplicationName.h"
+#include "WindowCentring.h"
 #include "platform/win/WidePath.h"
 
 namespace lumo::win {
@@ -26,6 +27,15 @@ void ProgressDialog::open() {
     if (FAILED(dialog_->StartProgressDialog(
             owner_, nullptr, PROGDLG_NORMAL | PROGDLG_MODAL | PROGDLG_NOCANCEL, nullptr))) {
         dialog_.reset();
+        return;
+    }
+    // The shell places its dialog where it likes (some at the screen's corner).
+    ComPointer<IOleWindow> window;
+    HWND shown = nullptr;
+    if (SUCCEEDED(
+            dialog_->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(window.out()))) &&
+        SUCCEEDED(window->GetWindow(&shown)) && shown) {
+        CentreOverOwner(shown, owner_);
     }
 }
 

@@ -26,8 +26,8 @@ bool ProgressShownWithin2s(bool shown) {
 
 TEST(ProgressDialogTest, ShowsModallyAndGivesTheOwnerBackWhenClosed) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    HWND owner = CreateWindowW(L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
-                               nullptr, nullptr);
+    HWND owner = CreateWindowW(L"STATIC", L"owner", WS_OVERLAPPED, 100, 100, 900, 600, nullptr,
+                               nullptr, nullptr, nullptr);
     {
         int passes = 0;
         ProgressDialog progress([&passes] { ++passes; });
@@ -41,6 +41,14 @@ TEST(ProgressDialogTest, ShowsModallyAndGivesTheOwnerBackWhenClosed) {
             1.0 / 3);
         EXPECT_TRUE(ProgressShownWithin2s(true));
         EXPECT_FALSE(IsWindowEnabled(owner));
+        // Owned by the window and centred over it.
+        HWND shown = FindWindowW(nullptr, ApplicationName().c_str());
+        EXPECT_EQ(GetWindow(shown, GW_OWNER), owner);
+        RECT own{}, over{};
+        GetWindowRect(shown, &own);
+        GetWindowRect(owner, &over);
+        EXPECT_NEAR(own.left + own.right, over.left + over.right, 4);
+        EXPECT_NEAR(own.top + own.bottom, over.top + over.bottom, 4);
         progress.close();
         EXPECT_TRUE(ProgressShownWithin2s(false));
         EXPECT_TRUE(IsWindowEnabled(owner));

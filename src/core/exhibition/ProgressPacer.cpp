@@ -25,7 +25,8 @@ void ProgressPacer::Report(const StagingStatus& status) {
         open_ = true;
     }
     if (open_) {
-        display_.update(StagingProgressText(status), StagingFraction(status));
+        display_.update(StagingProgressText(status, EstimateRemaining(status, now - *started_)),
+                        StagingFraction(status));
     }
     display_.processEvents();
 }

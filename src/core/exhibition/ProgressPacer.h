@@ -13,8 +13,8 @@ namespace lumo {
 
 // Drives a progress display through one build's staging. The display appears only once
 // copying has taken half a second, so that small builds do not flicker, and then shows
-// every step. It is closed before any message shown through messages(), so that a message
-// is never hidden behind it, and when the pacer ends.
+// every step, with the time left once the pace tells it. It is closed before any message shown
+// through messages(), so that a message is never hidden behind it, and when the pacer ends.
 class ProgressPacer {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;

@@ -24,19 +24,48 @@ std::string FormatByteCount(std::uint64_t bytes) {
     return text;
 }
 
-ProgressText StagingProgressText(const StagingStatus& status) {
+std::string RemainingTimeText(std::chrono::seconds remaining) {
+    const auto seconds = std::max<std::chrono::seconds::rep>(remaining.count(), 1);
+    if (seconds < 60) {
+        return "残り約 " + std::to_string(seconds) + " 秒";
+    }
+    return "残り約 " + std::to_string((seconds + 59) / 60) + " 分";
+}
+
+ProgressText StagingProgressText(const StagingStatus& status,
+                                 std::optional<std::chrono::seconds> remaining) {
     const std::size_t shown = std::min(status.item + 1, status.itemCount);
+    std::string copied = FormatByteCount(status.bytesCopied) + " コピー済み";
+    if (remaining) {
+        copied += "　" + RemainingTimeText(*remaining);
+    }
     return {std::to_string(shown) + " / " + std::to_string(status.itemCount) +
                 " 件目をコピーしています",
-            status.file, FormatByteCount(status.bytesCopied) + " コピー済み"};
+            status.file, copied};
 }
 
 double StagingFraction(const StagingStatus& status) {
+    if (status.totalBytes > 0) {
+        return static_cast<double>(std::min(status.bytesCopied, status.totalBytes)) /
+               static_cast<double>(status.totalBytes);
+    }
     if (status.itemCount == 0) {
         return 0.0;
     }
     return static_cast<double>(std::min(status.item, status.itemCount)) /
            static_cast<double>(status.itemCount);
+}
+
+std::optional<std::chrono::seconds> EstimateRemaining(const StagingStatus& status,
+                                                      std::chrono::steady_clock::duration elapsed) {
+    if (elapsed < std::chrono::seconds(1) || status.bytesCopied == 0 ||
+        status.bytesCopied >= status.totalBytes) {
+        return std::nullopt;
+    }
+    const double perByte =
+        std::chrono::duration<double>(elapsed).count() / static_cast<double>(status.bytesCopied);
+    const double rest = perByte * static_cast<double>(status.totalBytes - status.bytesCopied);
+    return std::chrono::seconds(static_cast<std::chrono::seconds::rep>(std::ceil(rest)));
 }
 
 } // namespace lumo

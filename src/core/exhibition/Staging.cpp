@@ -2,6 +2,7 @@
 
 #include "entry/EntryNumber.h"
 #include "exhibition/BuildInputs.h"
+#include "exhibition/BuildSize.h"
 #include "exhibition/EntryPlan.h"
 #include "exhibition/ExhibitionNames.h"
 #include "exhibition/SafeTarget.h"
@@ -43,8 +44,8 @@ bool InOwnNames(const std::string& source, const std::string& folder) {
 class Stager {
 public:
     Stager(IMessageBox& messages, const StagingObserver& observer, std::size_t itemCount,
-           std::set<FileIdentity> inputs, const StagingOptions& options)
-        : messages_(messages), observer_(observer), itemCount_(itemCount),
+           std::uint64_t totalBytes, std::set<FileIdentity> inputs, const StagingOptions& options)
+        : messages_(messages), observer_(observer), itemCount_(itemCount), totalBytes_(totalBytes),
           inputs_(std::move(inputs)), ops_(options.ops != nullptr ? *options.ops : system_),
           replaced_(options.replacedFolder.empty() ? std::string()
                                                    : WithTrailingSeparator(options.replacedFolder)),
@@ -139,13 +140,14 @@ private:
 
     void report(const std::string& file, std::uint64_t fileBytes) {
         if (observer_) {
-            observer_(StagingStatus{item_, itemCount_, file, total_ + fileBytes});
+            observer_(StagingStatus{item_, itemCount_, file, total_ + fileBytes, totalBytes_});
         }
     }
 
     IMessageBox& messages_;
     const StagingObserver& observer_;
     std::size_t itemCount_;
+    std::uint64_t totalBytes_;
     std::size_t item_ = 0;
     std::uint64_t total_ = 0;
     std::set<FileIdentity> inputs_;
@@ -252,7 +254,8 @@ StagingResult StageEntries(const EntryList& entries, const std::string& exhibiti
             plans.push_back(PlanEntry(entry, entry.dataPaths));
         }
     }
-    Stager stager(messages, observer, entries.size(), InputIdentities(entries, plans), options);
+    Stager stager(messages, observer, entries.size(), PlannedBytes(entries, plans, resourceFolder),
+                  InputIdentities(entries, plans), options);
 
     for (std::size_t i = 0; i < entries.size(); ++i) {
         stager.setItem(i);

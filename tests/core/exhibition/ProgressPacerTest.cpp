@@ -36,25 +36,56 @@ TEST(ProgressText, FormatsByteCounts) {
 }
 
 // The item line counts from one; the paging images, copied after the last item, stay on
-// the last item's number.
+// the last item's number. The bar counts bytes where the build's size is known, items
+// otherwise, and never runs past the end.
 TEST(ProgressText, SaysWhichItemOfHowMany) {
     const struct {
         std::size_t item, itemCount;
+        std::uint64_t copied, total;
         const char* line;
         double fraction;
     } cases[] = {
-        {0, 4, "1 / 4 件目をコピーしています", 0.0},
-        {3, 4, "4 / 4 件目をコピーしています", 0.75},
-        {4, 4, "4 / 4 件目をコピーしています", 1.0},
-        {0, 0, "0 / 0 件目をコピーしています", 0.0},
+        {0, 4, 2048, 0, "1 / 4 件目をコピーしています", 0.0},
+        {3, 4, 2048, 0, "4 / 4 件目をコピーしています", 0.75},
+        {4, 4, 2048, 0, "4 / 4 件目をコピーしています", 1.0},
+        {0, 0, 2048, 0, "0 / 0 件目をコピーしています", 0.0},
+        {0, 1, 2048, 8192, "1 / 1 件目をコピーしています", 0.25},
+        {3, 4, 2048, 2048, "4 / 4 件目をコピーしています", 1.0},
+        {3, 4, 4096, 2048, "4 / 4 件目をコピーしています", 1.0},
     };
     for (const auto& c : cases) {
-        const StagingStatus status{c.item, c.itemCount, "/show/03/d.tsd", 2048};
+        const StagingStatus status{c.item, c.itemCount, "/show/03/d.tsd", c.copied, c.total};
         const ProgressText text = StagingProgressText(status);
         EXPECT_EQ(text.item, c.line);
         EXPECT_EQ(text.file, "/show/03/d.tsd");
-        EXPECT_EQ(text.copied, "2.0 KB コピー済み");
+        EXPECT_EQ(text.copied, FormatByteCount(c.copied) + " コピー済み");
         EXPECT_DOUBLE_EQ(StagingFraction(status), c.fraction);
+    }
+}
+
+TEST(ProgressText, EstimatesTheRemainingTimeFromThePaceSoFar) {
+    const struct {
+        std::uint64_t copied, total;
+        int elapsedMs;
+        const char* remaining; // nullptr: not shown
+    } cases[] = {
+        {100, 1000, 999, nullptr},   // too early to tell
+        {0, 1000, 5000, nullptr},    // nothing copied yet
+        {100, 0, 5000, nullptr},     // size unknown
+        {1000, 1000, 5000, nullptr}, // done
+        {500, 1000, 1000, "残り約 1 秒"},  {100, 1000, 2000, "残り約 18 秒"},
+        {1, 3, 1000, "残り約 2 秒"},       {10, 1000, 1000, "残り約 2 分"}, // 99 s, rounded up
+        {1, 1000, 60000, "残り約 999 分"},
+    };
+    for (const auto& c : cases) {
+        const StagingStatus status{0, 1, "/a", c.copied, c.total};
+        const auto remaining = EstimateRemaining(status, std::chrono::milliseconds(c.elapsedMs));
+        const std::string copied = StagingProgressText(status, remaining).copied;
+        if (c.remaining == nullptr) {
+            EXPECT_FALSE(remaining) << c.copied << " " << c.elapsedMs;
+        } else {
+            EXPECT_EQ(copied, FormatByteCount(c.copied) + " コピー済み　" + c.remaining);
+        }
     }
 }
 

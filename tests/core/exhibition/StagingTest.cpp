@@ -66,6 +66,7 @@ TEST_F(StagingTest, CopiesEverythingInTheFixedOrder) {
     const EntryList entries = TwoItems();
     std::vector<std::string> order;
     std::uint64_t lastBytes = 0;
+    std::uint64_t plannedBytes = 0;
     bool bytesNeverFall = true;
     EntryList staged;
     StageEntries(entries, out, Resources(), staged, messages, [&](const StagingStatus& status) {
@@ -74,6 +75,7 @@ TEST_F(StagingTest, CopiesEverythingInTheFixedOrder) {
         }
         bytesNeverFall = bytesNeverFall && status.bytesCopied >= lastBytes;
         lastBytes = status.bytesCopied;
+        plannedBytes = status.totalBytes;
         EXPECT_EQ(status.itemCount, 2u);
     });
 
@@ -96,6 +98,8 @@ TEST_F(StagingTest, CopiesEverythingInTheFixedOrder) {
         totalBytes += std::filesystem::file_size(file);
     }
     EXPECT_EQ(lastBytes, totalBytes);
+    // Known from the start, so that the last status fills the bar.
+    EXPECT_EQ(plannedBytes, totalBytes);
 
     EXPECT_EQ(OutTree(), Joined({kTreeA, kTreeB, {"down.jpg", "up.jpg"}}));
     EXPECT_EQ(OutFile("00/a_desc.png"), entries[0].descriptionPath);
