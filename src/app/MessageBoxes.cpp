@@ -30,23 +30,14 @@ int Run(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
 
 } // namespace
 
-void MessageBoxes::show(const std::string& text) {
-    Run(owner_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+void MessageBoxes::tell(MessageKind kind, const std::string& text) {
+    const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
+                                   : kind == MessageKind::Error     ? QMessageBox::Critical
+                                                                    : QMessageBox::Warning;
+    Run(owner_, icon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void MessageBoxes::showInformation(const std::string& text) {
-    Run(owner_, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
-}
-
-void MessageBoxes::showError(const std::string& text) {
-    Run(owner_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
-}
-
-bool MessageBoxes::ask(const std::string& text) {
-    return ask(text, {});
-}
-
-bool MessageBoxes::ask(const std::string& summary, const std::string& details) {
+bool MessageBoxes::question(const std::string& summary, const std::string& details) {
     return Run(owner_, QMessageBox::Question, summary, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Yes, details) == QMessageBox::Yes;
 }

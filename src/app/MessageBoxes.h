@@ -12,11 +12,8 @@ class MessageBoxes final : public IMessageBox {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    void show(const std::string& text) override;
-    void showInformation(const std::string& text) override;
-    void showError(const std::string& text) override;
-    bool ask(const std::string& text) override;
-    bool ask(const std::string& summary, const std::string& details) override;
+    void tell(MessageKind kind, const std::string& text) override;
+    bool question(const std::string& summary, const std::string& details) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -8,26 +8,16 @@ namespace lumo::cli {
 
 ConsoleMessageBox::ConsoleMessageBox(std::ostream& out, bool answer) : out_(out), answer_(answer) {}
 
-void ConsoleMessageBox::show(const std::string& text) {
+void ConsoleMessageBox::tell(MessageKind, const std::string& text) {
     out_ << TerminalText(text, true) << '\n' << std::flush;
 }
 
-void ConsoleMessageBox::showInformation(const std::string& text) {
-    show(text);
-}
-
-void ConsoleMessageBox::showError(const std::string& text) {
-    out_ << TerminalText(text, true) << '\n' << std::flush;
-}
-
-bool ConsoleMessageBox::ask(const std::string& text) {
-    out_ << TerminalText(text, true) << ' ' << (answer_ ? "[Yes]" : "[No]") << '\n' << std::flush;
-    return answer_;
-}
-
-bool ConsoleMessageBox::ask(const std::string& summary, const std::string& details) {
+// The details come first, so that the question and its answer end the output.
+bool ConsoleMessageBox::question(const std::string& summary, const std::string& details) {
     out_ << TerminalText(details, true) << (details.empty() || details.back() == '\n' ? "" : "\n");
-    return ask(summary);
+    out_ << TerminalText(summary, true) << ' ' << (answer_ ? "[Yes]" : "[No]") << '\n'
+         << std::flush;
+    return answer_;
 }
 
 } // namespace lumo::cli

@@ -13,11 +13,8 @@ class ConsoleMessageBox final : public IMessageBox {
 public:
     ConsoleMessageBox(std::ostream& out, bool answer);
 
-    void show(const std::string& text) override;
-    void showInformation(const std::string& text) override;
-    void showError(const std::string& text) override;
-    bool ask(const std::string& text) override;
-    bool ask(const std::string& summary, const std::string& details) override;
+    void tell(MessageKind kind, const std::string& text) override;
+    bool question(const std::string& summary, const std::string& details) override;
 
 private:
     std::ostream& out_;

@@ -91,17 +91,14 @@ bool Drop(QWidget* target, const QList<QUrl>& urls) {
 // running).
 class HookedMessageBox final : public lumo::IMessageBox {
 public:
-    void show(const std::string& text) override {
-        record.show(text);
-        if (whileShowing) {
+    void tell(lumo::MessageKind kind, const std::string& text) override {
+        record.tell(kind, text);
+        if (kind == lumo::MessageKind::Warning && whileShowing) {
             whileShowing();
         }
     }
-    void showInformation(const std::string& text) override { record.showInformation(text); }
-    void showError(const std::string& text) override { record.showError(text); }
-    bool ask(const std::string& text) override { return record.ask(text); }
-    bool ask(const std::string& summary, const std::string& details) override {
-        return record.ask(summary, details);
+    bool question(const std::string& summary, const std::string& details) override {
+        return record.question(summary, details);
     }
 
     RecordingMessageBox record;

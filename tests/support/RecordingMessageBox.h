@@ -20,13 +20,13 @@ public:
         bool operator==(const Call&) const = default;
     };
 
-    void show(const std::string& text) override { calls.push_back({Kind::Show, text}); }
-    void showInformation(const std::string& text) override {
-        calls.push_back({Kind::Information, text});
+    void tell(MessageKind kind, const std::string& text) override {
+        const Kind recorded = kind == MessageKind::Information ? Kind::Information
+                              : kind == MessageKind::Error     ? Kind::Error
+                                                               : Kind::Show;
+        calls.push_back({recorded, text});
     }
-    void showError(const std::string& text) override { calls.push_back({Kind::Error, text}); }
-    bool ask(const std::string& text) override { return ask(text, {}); }
-    bool ask(const std::string& text, const std::string& details) override {
+    bool question(const std::string& text, const std::string& details) override {
         calls.push_back({Kind::Ask, text, details});
         if (answers.empty()) {
             return true;

@@ -95,11 +95,8 @@ BuildOutcome Failed(const TransactionResult& result, const std::string& folder,
 // message that reports its failure.
 class HeldMessages final : public IMessageBox {
 public:
-    void show(const std::string&) override {}
-    void showInformation(const std::string&) override {}
-    void showError(const std::string&) override {}
-    bool ask(const std::string&) override { return false; }
-    bool ask(const std::string&, const std::string&) override { return false; }
+    void tell(MessageKind, const std::string&) override {}
+    bool question(const std::string&, const std::string&) override { return false; }
 };
 
 // Stages and commits into the folder that transaction has begun in.

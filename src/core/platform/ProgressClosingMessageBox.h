@@ -15,25 +15,13 @@ public:
     ProgressClosingMessageBox(IMessageBox& target, std::function<void()> closeProgress)
         : target_(target), closeProgress_(std::move(closeProgress)) {}
 
-    void show(const std::string& text) override {
+    void tell(MessageKind kind, const std::string& text) override {
         closeProgress_();
-        target_.show(text);
+        target_.tell(kind, text);
     }
-    void showInformation(const std::string& text) override {
+    bool question(const std::string& summary, const std::string& details) override {
         closeProgress_();
-        target_.showInformation(text);
-    }
-    void showError(const std::string& text) override {
-        closeProgress_();
-        target_.showError(text);
-    }
-    bool ask(const std::string& text) override {
-        closeProgress_();
-        return target_.ask(text);
-    }
-    bool ask(const std::string& summary, const std::string& details) override {
-        closeProgress_();
-        return target_.ask(summary, details);
+        return target_.question(summary, details);
     }
 
 private:
