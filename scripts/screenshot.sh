@@ -18,6 +18,8 @@ raw=$(mktemp --suffix=.png)
 sample=$(mktemp -d)
 trap 'rm -rf "$raw" "$sample"' EXIT
 files=("${@:3}")
+# A state folder of its own: no saved list of the user's is offered back in the picture.
+export XDG_STATE_HOME="$sample/state"
 if [ ${#files[@]} -eq 0 ]; then
     examples/build-sample.sh "$build/bin/lumo-cli" "$sample/show" > /dev/null 2>&1
     files=("$sample/show/exhibition.tsd")
