@@ -14,9 +14,9 @@ shift 3
 cli=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# The records of killed builds stay with the test, not with the user running it.
+# The records of killed builds stay with the test, not with the user running it (under
+# Wine they go to the prefix's user folder).
 export XDG_STATE_HOME=$work/state
-export LOCALAPPDATA=$work/state
 
 item() {
     echo --item "$examples/scenes/$1/$1.tsd" \
@@ -51,6 +51,7 @@ new=$(listing "$work/show")
 [ "$old" != "$new" ] || { echo "the rebuild changed nothing"; exit 1; }
 
 deadline=$((SECONDS + 120))
+finished=0
 for ((i = 0; i < kills && SECONDS < deadline; i++)); do
     rm -rf "$work/show"
     cp -a "$work/saved" "$work/show"
@@ -63,6 +64,7 @@ for ((i = 0; i < kills && SECONDS < deadline; i++)); do
     # Reading the exhibition back settles what the killed build left in its folder.
     "${cli[@]}" list "$work/show/exhibition.tsd" >/dev/null 2>&1 || true
     now=$(listing "$work/show")
+    [ "$now" != "$new" ] || finished=$((finished + 1))
     if [ "$now" != "$old" ] && [ "$now" != "$new" ]; then
         echo "kill $i: the folder holds neither exhibition"
         diff <(echo "$old") <(echo "$now") || true
@@ -70,7 +72,7 @@ for ((i = 0; i < kills && SECONDS < deadline; i++)); do
     fi
 done
 [ "$i" -ge "$kills" ] || { echo "only $i kills in the time allowed"; exit 1; }
-echo "$i kills, the folder whole each time"
+echo "$i kills, the folder whole each time ($finished times the new exhibition)"
 
 # An item with a large data file keeps staging busy long enough to be stopped.
 mkdir "$work/large"
