@@ -3,8 +3,10 @@
 #include "FolderDialog.h"
 #include "MainDialog.h"
 #include "MessageBoxes.h"
+#include "exhibition/BuildRecords.h"
 #include "model/AboutBox.h"
 #include "model/SavedListFile.h"
+#include "platform/FileSystem.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -55,9 +57,11 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 int Application::Run(const std::vector<std::string>& files) {
     MessageBoxes messages;
     FolderDialog chooser;
+    const BuildRecords records(UserStateFolder());
     MainDialog dialog(messages, chooser, SavedListPath());
     messages.setOwner(&dialog);
     chooser.setOwner(&dialog);
+    dialog.model().SettleInterruptedBuilds(records);
     // With the window shown: the list a killed session left is offered back first, and
     // the command line's files come after it as a drop.
     QTimer::singleShot(0, &dialog, [&dialog, files] {

@@ -3,7 +3,9 @@
 #include "FolderDialog.h"
 #include "MainDialog.h"
 #include "MessageBoxes.h"
+#include "exhibition/BuildRecords.h"
 #include "model/SavedListFile.h"
+#include "platform/FileSystem.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -19,10 +21,13 @@ int Application::Run() {
     {
         MessageBoxes messages;
         FolderDialog chooser;
+        const BuildRecords records(UserStateFolder());
         MainDialog dialog(instance_, messages, chooser, SavedListPath());
-        if (dialog.Create(true)) {
+        if (dialog.Create(false)) {
             messages.setOwner(dialog.hwnd());
             chooser.setOwner(dialog.hwnd());
+            dialog.model().SettleInterruptedBuilds(records);
+            ShowWindow(dialog.hwnd(), SW_SHOW);
             dialog.model().RestoreSavedList();
             dialog.RunModal();
             result = 0;

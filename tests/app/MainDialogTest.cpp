@@ -3,6 +3,7 @@
 #include "DialogUnits.h"
 #include "PreviewTip.h"
 #include "ProgressDialog.h"
+#include "core/exhibition/TransactionFixture.h"
 #include "model/DialogLayout.h"
 #include "platform/FileSystem.h"
 #include "support/RecordingMessageBox.h"
@@ -323,6 +324,30 @@ std::vector<Row> Rows() {
              QCOMPARE(next.findChild<QLineEdit*>(QString::number(IDC_COUNT))->text(),
                       QStringLiteral("2"));
          }});
+    rows.push_back(
+        {"at start a build killed after its commit is finished and told; builds are recorded",
+         [](Window& w) {
+             const std::string state = w.folder.filePath("state").toStdString();
+             const lumo::BuildRecords records(state);
+             const lumo::test::ExhibitionFolders killed(1);
+             lumo::test::KillAfterCommit(killed, records);
+             w.dialog.model().SettleInterruptedBuilds(records);
+             QCOMPARE(lumo::test::ReadFile(killed.show() + "/exhibition.tsd"), "new document");
+             QCOMPARE(w.messages.record.calls,
+                      (std::vector<RecordingMessageBox::Call>{
+                          {RecordingMessageBox::Kind::Information,
+                           "中断された作成を最後まで済ませました\n" +
+                               lumo::WithTrailingSeparator(killed.show())}}));
+             int recorded = 0;
+             w.dialog.model().SetStagingObserver(
+                 [&](const lumo::StagingStatus&) { recorded = lumo::test::RecordedBuilds(state); });
+             w.addItems({"a"});
+             w.chooser.answers.push_back(w.folder.filePath("show").toStdString());
+             w.click(IDC_BUILD);
+             QCOMPARE(recorded, 1);
+             QCOMPARE(lumo::test::RecordedBuilds(state), 0);
+         },
+         [](Window& w) { QVERIFY(QFileInfo::exists(w.folder.filePath("show/exhibition.tsd"))); }});
     rows.push_back({"hovering an entry previews both its images",
                     [](Window& w) {
                         w.addItems({"a"});

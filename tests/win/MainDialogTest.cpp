@@ -1,4 +1,5 @@
 #include "MainDialog.h"
+#include "core/exhibition/TransactionFixture.h"
 #include "model/ControlTable.h"
 #include "platform/FileSystem.h"
 #include "platform/win/WidePath.h"
@@ -336,6 +337,29 @@ std::vector<Row> Rows() {
              EXPECT_EQ(WindowText(GetDlgItem(next.hwnd(), IDC_COUNT)), "2");
              EXPECT_EQ(next.model().entries(), w.dialog->model().entries());
          }});
+    rows.push_back(
+        {"at start a build killed after its commit is finished and told; builds are recorded",
+         [](Window& w) {
+             const std::string state = w.temp / "state";
+             const BuildRecords records(state);
+             const test::ExhibitionFolders killed(1);
+             test::KillAfterCommit(killed, records);
+             w.dialog->model().SettleInterruptedBuilds(records);
+             EXPECT_EQ(test::ReadFile(killed.show() + "\\exhibition.tsd"), "new document");
+             const std::vector<RecordingMessageBox::Call> told = {
+                 {RecordingMessageBox::Kind::Information,
+                  "中断された作成を最後まで済ませました\n" + WithTrailingSeparator(killed.show())}};
+             EXPECT_EQ(w.messages.calls, told);
+             int recorded = 0;
+             w.dialog->model().SetStagingObserver(
+                 [&](const StagingStatus&) { recorded = test::RecordedBuilds(state); });
+             w.AddItems({"a"});
+             w.chooser.answers.push_back(Utf8FromWide((w.folder / L"show").wstring()));
+             w.Click(IDC_BUILD);
+             EXPECT_EQ(recorded, 1);
+             EXPECT_EQ(test::RecordedBuilds(state), 0);
+         },
+         [](Window& w) { EXPECT_TRUE(fs::exists(w.folder / L"show" / L"exhibition.tsd")); }});
     return rows;
 }
 

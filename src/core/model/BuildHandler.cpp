@@ -1,6 +1,7 @@
 #include "model/MainDialogModel.h"
 
 #include "exhibition/ChosenFolder.h"
+#include "exhibition/StartupRecovery.h"
 
 #include <utility>
 
@@ -32,15 +33,21 @@ private:
 
 } // namespace
 
+void MainDialogModel::SettleInterruptedBuilds(const BuildRecords& records) {
+    SystemFileOperations ops;
+    RecoverInterruptedBuilds(records, ops, messages_);
+    buildRecords_ = &records;
+}
+
 BuildOutcome MainDialogModel::BuildExhibition() {
     if (building_) {
         return {BuildStatus::Busy, {}};
     }
     building_ = true;
     MakingFolderChooser chooser(chooser_, messages_);
-    const BuildOutcome outcome =
-        exhibition_.Build(browseStartPath(), BuildServices{messages_, chooser, stagingObserver_,
-                                                           problemReview_, progressDisplay_});
+    BuildServices services{messages_, chooser, stagingObserver_, problemReview_, progressDisplay_};
+    services.records = buildRecords_;
+    const BuildOutcome outcome = exhibition_.Build(browseStartPath(), services);
     building_ = false;
     if (outcome.status == BuildStatus::Written) {
         NoteExhibition({ExhibitionOrigin::Built, chooser.chosen});

@@ -68,6 +68,11 @@ public:
     // A dropped exhibition.tsd: false when the curator declined to reload.
     bool ReloadExhibition(const std::string& path);
 
+    // Once at start, before the window shows: settles the builds the records list as
+    // interrupted (a crash, a kill, a power cut), tells the curator what became of their
+    // folders, and lists every build from here on there until it is settled.
+    void SettleInterruptedBuilds(const BuildRecords& records);
+
     // The "tsd 作成" command. The outcome serves callers that need more than what the
     // curator was told (the command-line tool's exit code). A second request while a
     // build runs does nothing.
@@ -106,6 +111,7 @@ private:
     StagingObserver stagingObserver_;
     IProgressDisplay* progressDisplay_ = nullptr;
     ProblemReview problemReview_;
+    const BuildRecords* buildRecords_ = nullptr;
 
     bool arrowKeyPressed_ = false;
     ExhibitionEntry current_;

@@ -3,6 +3,7 @@
 #include "exhibition/BuildTransaction.h"
 #include "exhibition/BuiltExhibition.h"
 #include "exhibition/Exhibition.h"
+#include "platform/FileSystem.h"
 #include "support/FaultyFileOperations.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
@@ -143,9 +144,21 @@ TEST_F(BuildInPlace, RefusesWhatWouldChangeItsInputsAndKeepsWhatItIsToldTo) {
         BuildStatus status;
     };
     const std::string entryFolder = show() + "00";
+    // The paging images come from beside the program; a link to one where the build puts
+    // its own must never let the build write through it.
+    const fs::path up = PathFromUtf8(WithTrailingSeparator(ResourceFolder()) + "up.jpg");
+    const std::string pagingSource = test::ReadFile(up);
+    fs::create_directories(temp.path() / "linked");
+    std::error_code elsewhere; // the temporary folder on another file system: a copy
+    fs::create_hard_link(up, temp.path() / "linked/up.jpg", elsewhere);
+    if (elsewhere) {
+        fs::copy_file(up, temp.path() / "linked/up.jpg");
+    }
     const std::vector<Case> cases = {
         {"No to the question keeps the exhibition", show(), false, BuildStatus::Kept},
         {"inside an entry folder it copies from", entryFolder, true, BuildStatus::InputFolder},
+        {"a folder holding a hard link of the program's up.jpg", (temp.path() / "linked").string(),
+         true, BuildStatus::Written},
     };
     for (const Case& c : cases) {
         Exhibition changed = Changed();
@@ -155,6 +168,7 @@ TEST_F(BuildInPlace, RefusesWhatWouldChangeItsInputsAndKeepsWhatItIsToldTo) {
         services.confirmReplace = [&c](const std::string&) { return c.replace; };
         EXPECT_EQ(changed.Build({}, services).status, c.status) << c.name;
         EXPECT_EQ(TakeSnapshot(show()), old) << c.name;
+        EXPECT_EQ(test::ReadFile(up), pagingSource) << c.name;
     }
 }
 

@@ -254,7 +254,7 @@ TEST(BuildTransactionTest, KilledBuildsAreSettledFromTheirRecordsAtTheNextStart)
         RecoverInterruptedBuilds(records, system, messages);
         const RecoveryReport report{WithTrailingSeparator(folders.show()), c.action, {}};
         const std::vector<RecordingMessageBox::Call> told = {
-            {RecordingMessageBox::Kind::Show, RecoveryText(report)}};
+            {RecordingMessageBox::Kind::Information, RecoveryText(report)}};
         EXPECT_EQ(messages.calls, told);
         EXPECT_EQ(TakeSnapshot(folders.show()), c.committed ? outcomes.after : outcomes.before);
         EXPECT_EQ(TakeSnapshot(Utf8FromPath(state.path())).size(), 1u) << "the record is gone";

@@ -2,6 +2,7 @@
 
 #include "entry/EntryNumber.h"
 #include "exhibition/BuildTransaction.h"
+#include "support/FaultyFileOperations.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -96,6 +97,25 @@ inline TransactionResult BuildInto(IFileOperations& ops, const ExhibitionFolders
                                           {});
     }
     return transaction.commit();
+}
+
+// A build of one item into the folders' show, killed once committed, before it removed
+// its working folder: what the next start of Lumo finds through records.
+inline void KillAfterCommit(const ExhibitionFolders& folders, const BuildRecords& records) {
+    FaultyFileOperations killed;
+    killed.crashAt(1, FileStep::RemoveTree);
+    BuildInto(killed, folders, 1, &records);
+}
+
+// How many builds records lists now.
+inline int RecordedBuilds(const std::string& stateFolder) {
+    int count = 0;
+    std::error_code ec;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(PathFromUtf8(stateFolder) / "builds", ec)) {
+        count += entry.path().extension() == ".build" ? 1 : 0;
+    }
+    return count;
 }
 
 } // namespace lumo::test
