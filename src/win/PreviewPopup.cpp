@@ -96,11 +96,9 @@ void PreviewPopup::Show(HWND owner, const std::string& title, std::vector<Scaled
     // the work area's width rather than widen the popup past it.
     RECT frame{};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT workArea = WorkAreaAt(cursor);
     const int frameWidth = frame.right - frame.left;
-    const int widest = monitor.rcWork.right - monitor.rcWork.left - frameWidth - 2 * kSpacing;
+    const int widest = workArea.right - workArea.left - frameWidth - 2 * kSpacing;
     const int width = frameWidth + 2 * kSpacing +
                       std::max(CellsWidth(images_.size()), std::min<int>(titleSize.cx, widest));
     const int height = frame.bottom - frame.top + 4 * kSpacing + 2 * lineHeight_ + kPreviewSide;

@@ -26,6 +26,10 @@ RECT WorkAreaOf(HMONITOR monitor) {
 
 } // namespace
 
+RECT WorkAreaAt(POINT point) {
+    return WorkAreaOf(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
+}
+
 void CentreOverOwner(HWND window, HWND owner) {
     RECT own{};
     if (!GetWindowRect(window, &own)) {
@@ -44,9 +48,8 @@ void CentreOverOwner(HWND window, HWND owner) {
 }
 
 POINT PopupBesideCursor(SIZE size, POINT cursor) {
-    const RECT workArea = WorkAreaOf(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST));
     const ScreenPoint placed =
-        PlaceBesideCursor(size.cx, size.cy, {cursor.x, cursor.y}, FromRect(workArea));
+        PlaceBesideCursor(size.cx, size.cy, {cursor.x, cursor.y}, FromRect(WorkAreaAt(cursor)));
     return {placed.x, placed.y};
 }
 
