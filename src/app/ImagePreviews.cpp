@@ -11,9 +11,6 @@ namespace lumo::qt {
 
 namespace {
 
-// About thirty previews at full size.
-constexpr std::size_t kCacheBytes = 8 * 1024 * 1024;
-
 PreviewKey CacheKey(const QFileInfo& file) {
     return {file.absoluteFilePath().toStdString(), file.lastModified().toMSecsSinceEpoch(),
             static_cast<std::uint64_t>(file.size())};
@@ -38,7 +35,7 @@ ImagePreview Decode(const QString& path) {
 
 } // namespace
 
-ImagePreviews::ImagePreviews() : cache_(kCacheBytes) {}
+ImagePreviews::ImagePreviews() : cache_(kPreviewCacheBytes) {}
 
 ImagePreview ImagePreviews::preview(const QString& path) {
     const QFileInfo file(path);

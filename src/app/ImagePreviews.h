@@ -20,7 +20,7 @@ struct ImagePreview {
 // A file that changed on disk is decoded anew.
 class ImagePreviews {
 public:
-    static constexpr int kMaxSide = 240;
+    static constexpr int kMaxSide = kPreviewSide;
 
     ImagePreviews();
 

@@ -12,8 +12,6 @@ namespace lumo::qt {
 
 namespace {
 
-const char* const kUnreadable = "画像を読み込めません";
-
 QWidget* PreviewCell(const ImagePreview& preview, QWidget* parent) {
     auto* cell = new QWidget(parent);
     auto* layout = new QVBoxLayout(cell);
@@ -24,7 +22,7 @@ QWidget* PreviewCell(const ImagePreview& preview, QWidget* parent) {
     auto* caption = new QLabel(cell);
     caption->setAlignment(Qt::AlignCenter);
     if (preview.image.isNull()) {
-        picture->setText(QString::fromUtf8(kUnreadable));
+        picture->setText(QString::fromUtf8(kUnreadablePreview));
     } else {
         picture->setPixmap(QPixmap::fromImage(preview.image));
         caption->setText(QStringLiteral("%1 × %2")

@@ -41,7 +41,8 @@ constexpr UINT_PTR kFlushTimer = 1;
 MainDialog::MainDialog(HINSTANCE instance, IMessageBox& messages, IFolderChooser& chooser,
                        const std::string& savedListPath)
     : instance_(instance), messages_(messages), progress_([this] { PumpDuringBuild(); }),
-      model_(*this, messages, chooser, savedListPath) {
+      model_(*this, messages, chooser, savedListPath),
+      previews_([this](HWND control, POINT client) { return PreviewTarget(control, client); }) {
     model_.SetProgressDisplay(&progress_);
     model_.SetFlushTimer([this](std::chrono::milliseconds delay) {
         SetTimer(hwnd_, kFlushTimer, static_cast<UINT>(delay.count()), nullptr);
@@ -147,6 +148,11 @@ INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam
 
 INT_PTR MainDialog::HandleMessage(UINT message, WPARAM wParam) {
     switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            previews_.Hide();
+        }
+        return FALSE;
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_SYSCOMMAND:
@@ -199,6 +205,9 @@ void MainDialog::OnInitDialog() {
     }
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    for (const int id : {IDC_ENTRY_LIST, IDC_THUMBNAIL, IDC_DESCRIPTION}) {
+        previews_.Watch(Control(id));
+    }
     model_.Initialise();
 }
 
@@ -236,6 +245,7 @@ void MainDialog::OnClose() {
     }
     model_.Closed();
     closed_ = true;
+    previews_.Hide();
     ShowWindow(hwnd_, SW_HIDE);
     // A close sent from another thread is handled inside GetMessage, which would go on
     // waiting: a posted message lets the loop see the flag.
@@ -243,6 +253,7 @@ void MainDialog::OnClose() {
 }
 
 void MainDialog::OnDropFiles(HDROP drop) {
+    previews_.Hide();
     const std::vector<std::string> paths = TakeDroppedFiles(drop);
     if (!paths.empty()) {
         model_.HandleDroppedFiles(paths);
@@ -264,6 +275,26 @@ void MainDialog::PumpDuringBuild() {
             DispatchMessageW(&message);
         }
     }
+}
+
+// Resting on an item of the list shows its thumbnail and description side by side;
+// resting on the thumbnail or description field shows that image.
+HoverTarget MainDialog::PreviewTarget(HWND control, POINT client) const {
+    if (control == Control(IDC_ENTRY_LIST)) {
+        const auto hit = static_cast<DWORD>(
+            SendMessageW(control, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y)));
+        const std::size_t index = LOWORD(hit);
+        if (HIWORD(hit) != 0 || index >= model_.entries().size()) {
+            return {};
+        }
+        const ExhibitionEntry& entry = model_.entries()[index];
+        return {entry.documentPath, {entry.thumbnailPath, entry.descriptionPath}};
+    }
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    const std::string path = Utf8FromWide(text);
+    return {path, {path}};
 }
 
 void MainDialog::setFieldText(Field field, const std::string& text) {

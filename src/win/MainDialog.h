@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HoverPreviews.h"
 #include "ProgressDialog.h"
 #include "model/DialogControls.h"
 #include "model/MainDialogModel.h"
@@ -34,6 +35,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     bool closed() const { return closed_; }
     MainDialogModel& model() { return model_; }
+    const HoverPreviews& previews() const { return previews_; }
 
     void setFieldText(Field field, const std::string& text) override;
     void clearList() override;
@@ -51,6 +53,7 @@ private:
     void OnDropFiles(HDROP drop);
     void OnClose();
     void PumpDuringBuild();
+    HoverTarget PreviewTarget(HWND control, POINT client) const;
     bool IsOwnWindow(HWND window) const;
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
 
@@ -58,6 +61,7 @@ private:
     IMessageBox& messages_;
     ProgressDialog progress_;
     MainDialogModel model_;
+    HoverPreviews previews_;
     HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;

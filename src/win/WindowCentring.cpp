@@ -17,14 +17,18 @@ ScreenRect FromRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-RECT WorkAreaOf(HWND window) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcWork;
+RECT WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    return info.rcWork;
 }
 
 } // namespace
+
+RECT WorkAreaAt(POINT point) {
+    return WorkAreaOf(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
+}
 
 void CentreOverOwner(HWND window, HWND owner) {
     RECT own{};
@@ -32,7 +36,7 @@ void CentreOverOwner(HWND window, HWND owner) {
         return;
     }
     const HWND reference = owner ? owner : window;
-    const RECT workArea = WorkAreaOf(reference);
+    const RECT workArea = WorkAreaOf(MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST));
     RECT over = workArea;
     if (owner && !GetWindowRect(owner, &over)) {
         over = workArea;
@@ -41,6 +45,12 @@ void CentreOverOwner(HWND window, HWND owner) {
         CentreOver(own.right - own.left, own.bottom - own.top, FromRect(over), FromRect(workArea));
     SetWindowPos(window, nullptr, placed.x, placed.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+POINT PopupBesideCursor(SIZE size, POINT cursor) {
+    const ScreenPoint placed =
+        PlaceBesideCursor(size.cx, size.cy, {cursor.x, cursor.y}, FromRect(WorkAreaAt(cursor)));
+    return {placed.x, placed.y};
 }
 
 MessageBoxCentring::MessageBoxCentring(HWND owner)

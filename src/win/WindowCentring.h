@@ -9,6 +9,13 @@ namespace lumo::win {
 // monitor where it stands.
 void CentreOverOwner(HWND window, HWND owner);
 
+// The work area of the monitor that holds point, or of the nearest one.
+RECT WorkAreaAt(POINT point);
+
+// The top-left corner of a popup of size beside cursor, inside the work area of the
+// monitor that holds the cursor, on every edge.
+POINT PopupBesideCursor(SIZE size, POINT cursor);
+
 // While it lives, every message box this thread shows is centred over owner when it
 // activates: a message box has no placement of its own, and the system puts it at the
 // centre of the primary screen or, under some systems, at the screen's corner.

@@ -120,15 +120,27 @@ struct Window {
         PostMessageW(Control(id), WM_KEYUP, key, 0);
         Pump();
     }
-    // The mouse over the first item of the list, or far from it.
-    void PointAtFirstItem(bool onIt) {
+    // The middle of the first item of the list, in the list's client area.
+    POINT FirstItem() const {
         RECT item;
         ListBox_GetItemRect(Control(IDC_ENTRY_LIST), 0, &item);
-        POINT at = onIt ? POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2}
-                        : POINT{item.right + 400, item.bottom + 400};
+        return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    }
+    // The mouse over the first item of the list, or far from it.
+    void PointAtFirstItem(bool onIt) {
+        POINT at = onIt ? FirstItem() : POINT{FirstItem().x + 400, FirstItem().y + 400};
         ClientToScreen(Control(IDC_ENTRY_LIST), &at);
         SetCursorPos(at.x, at.y);
     }
+    // The cursor comes to at, in control id's client area, and rests there.
+    void Rest(int id, POINT at) {
+        POINT screen = at;
+        ClientToScreen(Control(id), &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageW(Control(id), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        SendMessageW(Control(id), WM_MOUSEHOVER, 0, MAKELPARAM(at.x, at.y));
+    }
+    const PreviewPopup& Popup() const { return dialog->previews().popup(); }
     // What the list box reports when the curator picks item index.
     void Select(int index) {
         ListBox_SetCurSel(Control(IDC_ENTRY_LIST), index);
@@ -248,6 +260,89 @@ std::vector<Row> Rows() {
                             EXPECT_EQ(w.dialog->model().selectedIndex(), 0);
                             EXPECT_EQ(w.Shown(IDC_DOCUMENT), pick.shown);
                         }});
+    }
+    // Resting on an item shows two previews, on a filled field one: squares side by side
+    // under the path, each with its size below.
+    const struct {
+        const char* name;
+        int id;
+        int squares;
+    } rests[] = {{"resting on an item shows its thumbnail and description", IDC_ENTRY_LIST, 2},
+                 {"resting on the thumbnail field shows that image", IDC_THUMBNAIL, 1},
+                 {"resting on the description field shows that image", IDC_DESCRIPTION, 1}};
+    for (const auto& rest : rests) {
+        rows.push_back(
+            {rest.name,
+             [rest](Window& w) {
+                 w.AddItems({"a"});
+                 w.Select(0);
+                 w.Rest(rest.id, rest.id == IDC_ENTRY_LIST ? w.FirstItem() : POINT{4, 4});
+             },
+             [rest](Window& w) {
+                 ASSERT_TRUE(w.Popup().visible());
+                 HDC dc = GetDC(w.hwnd());
+                 SelectObject(dc,
+                              reinterpret_cast<HGDIOBJ>(SendMessageW(w.hwnd(), WM_GETFONT, 0, 0)));
+                 TEXTMETRICW text{};
+                 GetTextMetricsW(dc, &text);
+                 ReleaseDC(w.hwnd(), dc);
+                 RECT client;
+                 GetClientRect(w.Popup().hwnd(), &client);
+                 const int spacing = PreviewPopup::kSpacing;
+                 EXPECT_GE(client.right, rest.squares * (kPreviewSide + spacing) + spacing);
+                 EXPECT_EQ(client.bottom, kPreviewSide + 2 * text.tmHeight + 4 * spacing);
+                 // Each square's middle shows its image, not the background.
+                 UpdateWindow(w.Popup().hwnd());
+                 HDC popup = GetDC(w.Popup().hwnd());
+                 const int row = rest.squares * (kPreviewSide + spacing) - spacing;
+                 for (int square = 0; square < rest.squares; ++square) {
+                     EXPECT_NE(GetPixel(popup,
+                                        (client.right - row + kPreviewSide) / 2 +
+                                            square * (kPreviewSide + spacing),
+                                        2 * spacing + text.tmHeight + kPreviewSide / 2),
+                               GetSysColor(COLOR_INFOBK));
+                 }
+                 ReleaseDC(w.Popup().hwnd(), popup);
+             }});
+    }
+    rows.push_back({"resting on an empty field shows nothing",
+                    [](Window& w) {
+                        w.Rest(IDC_THUMBNAIL, {4, 4});
+                    },
+                    [](Window& w) { EXPECT_FALSE(w.Popup().visible()); }});
+    const std::pair<const char*, std::function<void(Window&)>> hides[] = {
+        {"the cursor leaving",
+         [](Window& w) { SendMessageW(w.Control(IDC_ENTRY_LIST), WM_MOUSELEAVE, 0, 0); }},
+        {"a click",
+         [](Window& w) {
+             const LPARAM at = MAKELPARAM(w.FirstItem().x, w.FirstItem().y);
+             SendMessageW(w.Control(IDC_ENTRY_LIST), WM_LBUTTONDOWN, MK_LBUTTON, at);
+             SendMessageW(w.Control(IDC_ENTRY_LIST), WM_LBUTTONUP, 0, at);
+         }},
+        {"a drag",
+         [](Window& w) {
+             SendMessageW(w.Control(IDC_ENTRY_LIST), WM_MOUSEMOVE, MK_LBUTTON,
+                          MAKELPARAM(w.FirstItem().x + 3, w.FirstItem().y));
+         }},
+        {"a move below the last item",
+         [](Window& w) {
+             RECT list;
+             GetClientRect(w.Control(IDC_ENTRY_LIST), &list);
+             SendMessageW(w.Control(IDC_ENTRY_LIST), WM_MOUSEMOVE, 0,
+                          MAKELPARAM(4, list.bottom - 2));
+         }},
+        {"Lumo's window going inactive",
+         [](Window& w) { SendMessageW(w.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0); }},
+    };
+    for (const auto& [name, hide] : hides) {
+        rows.push_back({std::string(name) + " hides the preview",
+                        [hide = hide](Window& w) {
+                            w.AddItems({"a"});
+                            w.Rest(IDC_ENTRY_LIST, w.FirstItem());
+                            EXPECT_TRUE(w.Popup().visible());
+                            hide(w);
+                        },
+                        [](Window& w) { EXPECT_FALSE(w.Popup().visible()); }});
     }
     // The drop reaches the dialog while staging copies (the build keeps messages flowing);
     // it waits until the build is over, so its reload question follows the build's message.

@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 #include "MainDialog.h"
 #include "MessageBoxes.h"
+#include "PreviewPopup.h"
 #include "support/RecordingMessageBox.h"
 #include "support/ScriptedFolderChooser.h"
 
@@ -89,6 +90,43 @@ TEST(WindowCentringTest, TheMainWindowStartsCentredOnItsWorkArea) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(dialog.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
     EXPECT_TRUE(CentredOver(window, monitor.rcWork));
+}
+
+// Near any edge of the work area, with any title, the preview stays inside it.
+TEST(WindowCentringTest, PreviewsStayInsideTheWorkAreaOfTheCursor) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    const HWND owner = CreateWindowW(L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                     nullptr, nullptr, nullptr);
+    ScaledImage square{kPreviewSide, kPreviewSide, 1000, 1000, {}};
+    square.pixels.assign(static_cast<std::size_t>(kPreviewSide * kPreviewSide * 4), 200);
+    const struct {
+        const char* name;
+        POINT cursor;
+        std::string title;
+    } cases[] = {
+        {"bottom right", {work.right - 2, work.bottom - 2}, "a.tsd"},
+        {"top left", {work.left + 1, work.top + 1}, "a.tsd"},
+        {"right edge, middle", {work.right - 30, (work.top + work.bottom) / 2}, "a.tsd"},
+        {"bottom edge, middle", {(work.left + work.right) / 2, work.bottom - 1}, "a.tsd"},
+        {"a title wider than the screen", {work.left + 10, work.top + 10}, std::string(2000, 'W')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PreviewPopup popup;
+        popup.Show(owner, c.title, {square, square}, c.cursor);
+        ASSERT_TRUE(popup.visible());
+        RECT placed;
+        GetWindowRect(popup.hwnd(), &placed);
+        RECT inside;
+        IntersectRect(&inside, &placed, &work);
+        EXPECT_TRUE(EqualRect(&inside, &placed));
+        // Beside the cursor, never under it.
+        EXPECT_FALSE(PtInRect(&placed, c.cursor));
+    }
+    DestroyWindow(owner);
 }
 
 } // namespace

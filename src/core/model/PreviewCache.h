@@ -8,6 +8,13 @@
 
 namespace lumo {
 
+// Both windows' previews: an image fits in a square of this side, in pixels, and the
+// decoded previews kept take at most this many bytes (about thirty at full size).
+constexpr int kPreviewSide = 240;
+constexpr std::size_t kPreviewCacheBytes = 8 * 1024 * 1024;
+// Shown instead of a preview whose file cannot be decoded.
+constexpr const char* kUnreadablePreview = "画像を読み込めません";
+
 // What a preview was decoded from: a file changed on disk gets another key.
 struct PreviewKey {
     std::string path;

@@ -1,6 +1,7 @@
 #include "platform/ImageHeaders.h"
 
 #include "platform/win/ComPointer.h"
+#include "platform/win/ComScope.h"
 
 #include <io.h>
 #include <objidl.h>
@@ -74,25 +75,6 @@ public:
 
 private:
     std::FILE* file_;
-};
-
-// COM for this thread for as long as the probe runs; a thread that already has it in
-// another mode (a window's thread) is used as it is.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-    bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
-
-private:
-    HRESULT result_;
 };
 
 // The decoder of the format the file's signature named, asked only for the first frame's
