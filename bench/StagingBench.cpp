@@ -4,59 +4,31 @@
 //   LUMO_STAGING_WORKLOAD=/var/tmp/lumo-workload build/bin/bench_StagingBench
 //   make bench generates a workload, runs this with the other benchmarks and removes it.
 
+#include "Workload.h"
 #include "exhibition/Staging.h"
 #include "support/RecordingMessageBox.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The items of the workload: every file of src/NN/data as data files, slices/ as a
-// data folder.
-lumo::EntryList WorkloadEntries(const fs::path& root) {
-    lumo::EntryList entries;
-    for (int i = 0; i < 99; ++i) {
-        char number[4];
-        std::snprintf(number, sizeof number, "%02d", i);
-        const fs::path item = root / "src" / number;
-        lumo::ExhibitionEntry entry{(item / "scene.tsd").string(),
-                                    (item / "thumb.jpg").string(),
-                                    (item / "desc.png").string(),
-                                    {}};
-        for (const auto& file : fs::directory_iterator(item / "data")) {
-            entry.dataPaths.push_back(file.path().string());
-        }
-        std::sort(entry.dataPaths.begin(), entry.dataPaths.end());
-        entry.dataPaths.push_back((item / "slices").string() + "/");
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
-double Seconds(std::chrono::steady_clock::duration elapsed) {
-    return std::chrono::duration<double>(elapsed).count();
-}
+using lumo::bench::Seconds;
 
 void BM_StagingAgainstCopy(benchmark::State& state) {
-    const char* workload = std::getenv("LUMO_STAGING_WORKLOAD");
-    if (workload == nullptr || !fs::is_directory(fs::path(workload) / "src")) {
-        state.SkipWithError("set LUMO_STAGING_WORKLOAD to a folder made by make_workload.sh");
+    const fs::path root = lumo::bench::WorkloadRoot();
+    if (root.empty()) {
+        state.SkipWithError(lumo::bench::kNoWorkload);
         return;
     }
-    const fs::path root = workload;
-    const lumo::EntryList entries = WorkloadEntries(root);
+    const lumo::EntryList entries = lumo::bench::WorkloadEntries(root);
     const fs::path stageOut = root / "out-stage";
     const fs::path copyOut = root / "out-cp";
-    const std::string copyCommand =
-        "cp -r '" + (root / "src").string() + "' '" + copyOut.string() + "'";
+    const std::string copyCommand = lumo::bench::CopyCommand(root, copyOut);
 
     double stageTotal = 0;
     double copyTotal = 0;
@@ -66,7 +38,7 @@ void BM_StagingAgainstCopy(benchmark::State& state) {
         fs::remove_all(copyOut);
         fs::create_directory(stageOut);
         // Start both from clean page-cache writeback.
-        if (std::system("sync") != 0) {
+        if (!lumo::bench::Run("sync")) {
             state.SkipWithError("sync failed");
             return;
         }
@@ -86,7 +58,7 @@ void BM_StagingAgainstCopy(benchmark::State& state) {
                     return;
                 }
             } else {
-                if (std::system(copyCommand.c_str()) != 0) {
+                if (!lumo::bench::Run(copyCommand)) {
                     state.SkipWithError("cp -r failed");
                     return;
                 }

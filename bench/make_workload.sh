@@ -1,8 +1,9 @@
 #!/bin/sh
 # Generates a staging workload in the folder given as argument: 99 items under src/NN/
-# (a scene document, a thumbnail, a description image, three data files in data/ and a
-# data folder slices/ of two files), MB megabytes of data in all (1024 unless given), and
-# the paging images in res/. bench_StagingBench reads it through LUMO_STAGING_WORKLOAD.
+# (a scene document naming three data files beside it and a data folder slices/ of two
+# files, a thumbnail and a description image), MB megabytes of data in all (1024 unless
+# given), the paging images in res/ and a second description image in alt/ for a change
+# between builds. The staging and build benchmarks read it through LUMO_STAGING_WORKLOAD.
 set -eu
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
@@ -18,19 +19,37 @@ item_bytes=$((megabytes * 1048576 / 99))
 part_bytes=$((item_bytes * 30 / 100))
 slice_bytes=$((item_bytes * 5 / 100))
 
-mkdir -p "$root/res"
+images="$here/../examples/images"
+mkdir -p "$root/res" "$root/alt"
 cp "$here/../resources/up.jpg" "$here/../resources/down.jpg" "$root/res/"
+cp "$images/comet_desc.png" "$root/alt/desc.png"
 
 i=0
 while [ $i -lt 99 ]; do
     item=$(printf '%s/src/%02d' "$root" $i)
-    mkdir -p "$item/data" "$item/slices"
-    printf '<?xml version="1.0" encoding="UTF-8"?>\n<TessraFile>\n</TessraFile>\n' \
-        >"$item/scene.tsd"
-    head -c 40000 /dev/urandom >"$item/thumb.jpg"
-    head -c 90000 /dev/urandom >"$item/desc.png"
+    mkdir -p "$item/slices"
+    cat >"$item/scene.tsd" <<'EOF_SCENE'
+<?xml version="1.0" encoding="UTF-8"?>
+<TessraFile version="1.35">
+<body>
+<data name="part1" ><file path="part1.bin" /></data>
+<data name="part2" ><file path="part2.bin" /></data>
+<data name="part3" ><file path="part3.bin" /></data>
+<data name="ct" ><volume spacing="1 1 1" ><file path="slices\" /></volume></data>
+<drawGroup name="Sur_parts" caption="parts" friendGroup="volume" >
+<drawUnit coordinate_data="part1" index_data="part2" />
+<drawUnit coordinate_data="part3" />
+</drawGroup>
+<drawGroup name="volume" caption="volume" >
+<drawUnit volume_data="ct" />
+</drawGroup>
+</body>
+</TessraFile>
+EOF_SCENE
+    cp "$images/lighthouse_thumb.jpg" "$item/thumb.jpg"
+    cp "$images/lighthouse_desc.png" "$item/desc.png"
     for k in 1 2 3; do
-        head -c $part_bytes /dev/urandom >"$item/data/part$k.bin"
+        head -c $part_bytes /dev/urandom >"$item/part$k.bin"
     done
     for k in 1 2; do
         head -c $slice_bytes /dev/urandom >"$item/slices/slice$k.raw"

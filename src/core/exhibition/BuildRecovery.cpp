@@ -12,6 +12,18 @@ RecoveryReport Report(const WorkingFolder& folder, RecoveryAction action,
     return {folder.exhibition, action, std::move(result)};
 }
 
+// Removes the working folder once its moves are settled; Pending while it stays.
+RecoveryReport Removed(const WorkingFolder& folder, RecoveryAction action, FileLock& lock,
+                       IFileOperations& ops) {
+    if (FileResult removed = RemoveWorkingFolder(folder, lock, ops); !removed) {
+        return Report(folder, action,
+                      TransactionResult::Failure(TransactionStatus::Pending,
+                                                 TransactionStep::Cleanup, folder.root,
+                                                 std::move(removed)));
+    }
+    return Report(folder, action, {});
+}
+
 } // namespace
 
 RecoveryReport SettleWorkingFolder(const WorkingFolder& folder, FileLock& lock,
@@ -39,13 +51,11 @@ RecoveryReport SettleWorkingFolder(const WorkingFolder& folder, FileLock& lock,
         break;
     }
     }
-    if (FileResult removed = RemoveWorkingFolder(folder, lock, ops); !removed) {
-        return Report(folder, action,
-                      TransactionResult::Failure(TransactionStatus::Pending,
-                                                 TransactionStep::Cleanup, folder.root,
-                                                 std::move(removed)));
-    }
-    return Report(folder, action, {});
+    return Removed(folder, action, lock, ops);
+}
+
+RecoveryReport RemoveCommitted(const WorkingFolder& folder, FileLock& lock, IFileOperations& ops) {
+    return Removed(folder, RecoveryAction::RolledForward, lock, ops);
 }
 
 RecoveryReport RecoverFolder(const std::string& exhibitionFolder, IFileOperations& ops) {

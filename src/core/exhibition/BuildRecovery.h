@@ -29,6 +29,10 @@ struct RecoveryReport {
 RecoveryReport SettleWorkingFolder(const WorkingFolder& folder, FileLock& lock,
                                    IFileOperations& ops);
 
+// Removes the working folder of a commit this process has just finished and flushed; its
+// moves are not read back from the journal and made again.
+RecoveryReport RemoveCommitted(const WorkingFolder& folder, FileLock& lock, IFileOperations& ops);
+
 // What a start of Lumo, a reload and every build do first with a chosen folder: settles
 // whatever a build that has ended (finished, failed or killed) left in it. Busy while a
 // build in another process still runs there.

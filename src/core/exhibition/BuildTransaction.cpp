@@ -152,7 +152,10 @@ TransactionResult BuildTransaction::journalAndMove() {
 
 TransactionResult BuildTransaction::settleAfter(const TransactionResult& moved) {
     open_ = false;
-    const RecoveryReport settled = SettleWorkingFolder(*folder_, lock_, ops_);
+    // Moves that all went through are on the disk already; moves that failed are settled
+    // by the journal, as after a crash.
+    const RecoveryReport settled = moved.ok() ? RemoveCommitted(*folder_, lock_, ops_)
+                                              : SettleWorkingFolder(*folder_, lock_, ops_);
     // The record goes only with the working folder; until then a start of Lumo needs it.
     if (settled.result.ok()) {
         record_.remove();
