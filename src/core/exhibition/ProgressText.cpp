@@ -7,6 +7,18 @@
 
 namespace lumo {
 
+namespace {
+
+std::string RemainingTimeText(std::chrono::seconds remaining) {
+    const auto seconds = std::max<std::chrono::seconds::rep>(remaining.count(), 1);
+    if (seconds < 60) {
+        return "残り約 " + std::to_string(seconds) + " 秒";
+    }
+    return "残り約 " + std::to_string((seconds + 59) / 60) + " 分";
+}
+
+} // namespace
+
 std::string FormatByteCount(std::uint64_t bytes) {
     if (bytes < 1024) {
         return std::to_string(bytes) + " B";
@@ -22,14 +34,6 @@ std::string FormatByteCount(std::uint64_t bytes) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f %s", value, units[unit]);
     return text;
-}
-
-std::string RemainingTimeText(std::chrono::seconds remaining) {
-    const auto seconds = std::max<std::chrono::seconds::rep>(remaining.count(), 1);
-    if (seconds < 60) {
-        return "残り約 " + std::to_string(seconds) + " 秒";
-    }
-    return "残り約 " + std::to_string((seconds + 59) / 60) + " 分";
 }
 
 ProgressText StagingProgressText(const StagingStatus& status,

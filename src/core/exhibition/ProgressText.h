@@ -13,11 +13,9 @@ namespace lumo {
 // "12.3 MB" style: bytes below 1 KiB as they are, then KB, MB, GB, TB with one decimal.
 std::string FormatByteCount(std::uint64_t bytes);
 
-// "残り約 N 秒" under a minute, "残り約 N 分" from then on, rounded up.
-std::string RemainingTimeText(std::chrono::seconds remaining);
-
 // The lines that show where staging stands: "2 / 5 件目をコピーしています", the file being
-// copied, "12.3 MB コピー済み" followed by the remaining time when it is known.
+// copied, "12.3 MB コピー済み" followed by the remaining time when it is known ("残り約 N 秒" under
+// a minute, "残り約 N 分" from then on, rounded up).
 ProgressText StagingProgressText(const StagingStatus& status,
                                  std::optional<std::chrono::seconds> remaining = {});
 
